@@ -1,0 +1,1 @@
+// The community windows' shared parsing code lives in this library.

@@ -1,0 +1,1 @@
+// The community windows live in this library.

@@ -1,0 +1,61 @@
+#include "foundation/Application.h"
+
+#include "foundation/RuntimeError.h"
+#include "foundation/frmDebug.h"
+
+#include <QFont>
+#include <QWidget>
+#include <cstdio>
+
+QuelvarApplication::QuelvarApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    installFontSubstitutes();
+}
+
+void QuelvarApplication::installFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+}
+
+void RecordUntrappedError(QObject* receiver, qint32 number, const QString& description)
+{
+    QString form = QStringLiteral("Quelvar");
+    for (QObject* o = receiver; o; o = o->parent()) {
+        if (o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) {
+            form = QString::fromLatin1(o->metaObject()->className());
+            break;
+        }
+    }
+    try {
+        AddToLog(form, QStringLiteral("event"), ErrObject{number, description});
+    } catch (...) {
+        std::fprintf(stderr, "Error #%d %s in %s\n", number, qPrintable(description), qPrintable(form));
+    }
+}
+
+bool QuelvarApplication::notify(QObject* receiver, QEvent* event)
+{
+    // Once the program has ended no further handler runs; only the clean-up
+    // of deleted windows goes on while the event loop winds down.
+    if (ProgramHasEnded() && event->type() != QEvent::DeferredDelete)
+        return false;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const ProgramEnd&) {
+        QCoreApplication::exit(0);
+    } catch (const RuntimeError& e) {
+        RecordUntrappedError(receiver, e.number(), e.description());
+    } catch (const std::exception& e) {
+        RecordUntrappedError(receiver, errInvalidProcedureCall, QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

@@ -1,0 +1,101 @@
+#include "foundation/Controls.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+
+RichTextBox::RichTextBox(QWidget* parent)
+    : QTextEdit(parent)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setAcceptRichText(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (image_.isNull())
+        p.fillRect(rect(), palette().window());
+    else
+        p.drawPixmap(0, 0, image_);
+}
+
+void PictureBox::resizeEvent(QResizeEvent*)
+{
+    if (image_.size() == size() || width() <= 0 || height() <= 0)
+        return;
+    QPixmap next(size());
+    next.fill(palette().color(backgroundRole()));
+    if (!image_.isNull()) {
+        QPainter p(&next);
+        p.drawPixmap(0, 0, image_);
+    }
+    image_ = next;
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    if (onMouseDown)
+        onMouseDown(event->button(), event->modifiers(), event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (onMouseUp)
+        onMouseUp(event->button(), event->modifiers(), event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+StatusBar::StatusBar(const std::vector<int>& panelWidths, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (std::size_t i = 0; i < panelWidths.size(); ++i) {
+        auto* panel = new QLabel(this);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setMinimumWidth(panelWidths[i]);
+        layout->addWidget(panel, i + 1 == panelWidths.size() ? 0 : 1);
+        panels_.push_back(panel);
+    }
+    simple_ = new QLabel(this);
+    simple_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    simple_->hide();
+    layout->addWidget(simple_, 1);
+}
+
+QString StatusBar::Panel(int index) const
+{
+    if (index < 1 || index > PanelCount())
+        return QString();
+    return panels_[index - 1]->text();
+}
+
+void StatusBar::setPanel(int index, const QString& text)
+{
+    if (index >= 1 && index <= PanelCount())
+        panels_[index - 1]->setText(text);
+}
+
+void StatusBar::setPanelToolTip(int index, const QString& tip)
+{
+    if (index >= 1 && index <= PanelCount())
+        panels_[index - 1]->setToolTip(tip);
+}
+
+void StatusBar::setSimpleText(const QString& text)
+{
+    simple_->setText(text);
+    simple_->show();
+    for (QLabel* p : panels_)
+        p->hide();
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Controls the windows share: the rich-text box of the chat and log windows,
+// the picture box that the map views draw into, and the panelled status bar.
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTextEdit>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+// A box of formatted text. The program writes into it through AddText; the
+// user reads and selects but does not type into it.
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+
+    QString Text() const { return toPlainText(); }
+    void setText(const QString& text) { setPlainText(text); }
+};
+
+// A picture box: a surface that the program draws into (kept between
+// paints) and shows; mouse presses and releases reach its owner.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The drawing surface; it follows the box's size.
+    QPixmap& Image() { return image_; }
+    const QPixmap& Image() const { return image_; }
+    // Shows what was drawn (the box's Refresh).
+    void Refresh() { update(); }
+    // The inner size in pixels.
+    int ScaleWidth() const { return width(); }
+    int ScaleHeight() const { return height(); }
+
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> onMouseDown;
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> onMouseUp;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap image_;
+};
+
+// A status bar of panels numbered from 1, or one simple text.
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    // widths in pixels; the last panel takes what is left.
+    StatusBar(const std::vector<int>& panelWidths, QWidget* parent = nullptr);
+
+    int PanelCount() const { return static_cast<int>(panels_.size()); }
+    QString Panel(int index) const;
+    void setPanel(int index, const QString& text);
+    void setPanelToolTip(int index, const QString& tip);
+    // The simple text replaces the panels while it is set.
+    QString SimpleText() const { return simple_->text(); }
+    void setSimpleText(const QString& text);
+
+private:
+    std::vector<QLabel*> panels_;
+    QLabel* simple_;
+};

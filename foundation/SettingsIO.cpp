@@ -1,0 +1,12 @@
+#include "foundation/SettingsIO.h"
+
+#include "foundation/RuntimeError.h"
+
+void LoadSettings()
+{
+}
+
+void SaveSettings()
+{
+    End();
+}

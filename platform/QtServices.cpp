@@ -1,0 +1,156 @@
+#include "platform/QtServices.h"
+
+#include "platform/Endpoints.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLockFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace platform {
+
+QtServices::QtServices() = default;
+QtServices::~QtServices() = default;
+
+int QtServices::messageBox(const QString& text, int style, const QString& title)
+{
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (style & kIconMask) {
+    case vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct Choice { QMessageBox::StandardButton button; int answer; };
+    std::vector<Choice> choices;
+    switch (style & kButtonMask) {
+    case vbOKCancel: choices = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+    case vbAbortRetryIgnore:
+        choices = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+        break;
+    case vbYesNoCancel:
+        choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+        break;
+    case vbYesNo: choices = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+    case vbRetryCancel: choices = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+    default: choices = {{QMessageBox::Ok, vbOK}}; break;
+    }
+    QMessageBox::StandardButtons buttons;
+    for (const Choice& c : choices)
+        buttons |= c.button;
+    box.setStandardButtons(buttons);
+    const int pressed = box.exec();
+    for (const Choice& c : choices)
+        if (pressed == c.button)
+            return c.answer;
+    // Closed by the window's close box: the cancelling answer when there is one.
+    for (const Choice& c : choices)
+        if (c.answer == vbCancel || c.answer == vbNo)
+            return c.answer;
+    return choices.front().answer;
+}
+
+QString QtServices::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtServices::openFileDialog(const QString& title, const QString& directory, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(nullptr, title, directory, filter);
+}
+
+bool QtServices::isPrevInstance()
+{
+    if (instanceLock_)
+        return false;
+    // One lock per executable path, so two installations can run side by side.
+    const QByteArray key = QCryptographicHash::hash(QFileInfo(QCoreApplication::applicationFilePath())
+                                                        .absoluteFilePath()
+                                                        .toUtf8(),
+                                                    QCryptographicHash::Sha1)
+                               .toHex()
+                               .left(16);
+    auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/quelvar-") +
+                                            QString::fromLatin1(key) + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return true;
+    instanceLock_ = std::move(lock);
+    return false;
+}
+
+int QtServices::waveOutDeviceCount()
+{
+    return static_cast<int>(QMediaDevices::audioOutputs().size());
+}
+
+void QtServices::playWave(const QString& path)
+{
+    QSoundEffect*& effect = effects_[path];
+    if (!effect) {
+        effect = new QSoundEffect(qApp);
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    // One sound at a time: a new one takes the place of the one playing.
+    for (QSoundEffect* other : std::as_const(effects_))
+        if (other != effect && other->isPlaying())
+            other->stop();
+    effect->play();
+}
+
+void QtServices::playSoundFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isFile() && info.suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0)
+        playWave(info.absoluteFilePath());
+    else
+        playWave(programFolder() + QStringLiteral("/Sounds/Default.wav"));
+}
+
+void QtServices::playSoundAlias(const QString& alias)
+{
+    const QString path = programFolder() + QStringLiteral("/Sounds/") + alias + QStringLiteral(".wav");
+    if (QFileInfo::exists(path))
+        playWave(path);
+    else
+        playWave(programFolder() + QStringLiteral("/Sounds/Default.wav"));
+}
+
+void QtServices::openUrl(const QString& url)
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(url));
+}
+
+void QtServices::shellExecute(const QString&, const QString& file, const QString&, const QString& directory, int)
+{
+    QString target = file;
+    if (!directory.isEmpty() && QFileInfo(file).isRelative() && QFileInfo::exists(directory + QLatin1Char('/') + file))
+        target = directory + QLatin1Char('/') + file;
+    QDesktopServices::openUrl(QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile));
+}
+
+void QtServices::requestDisplayMode(int, int)
+{
+    // The desktop keeps its own resolution: windows are laid out for
+    // 1024 x 768 but the screen mode is never changed.
+}
+
+quint32 QtServices::tickCount() { return systemTickCount(); }
+
+} // namespace platform

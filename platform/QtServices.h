@@ -1,0 +1,39 @@
+#pragma once
+// The platform services on the real desktop, through Qt.
+
+#include "platform/Services.h"
+
+#include <QHash>
+#include <memory>
+
+class QLockFile;
+class QSoundEffect;
+
+namespace platform {
+
+class QtServices : public Services {
+public:
+    QtServices();
+    ~QtServices() override;
+
+    int messageBox(const QString& text, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString openFileDialog(const QString& title, const QString& directory, const QString& filter) override;
+    bool isPrevInstance() override;
+    int waveOutDeviceCount() override;
+    void playSoundFile(const QString& path) override;
+    void playSoundAlias(const QString& alias) override;
+    void openUrl(const QString& url) override;
+    void shellExecute(const QString& operation, const QString& file, const QString& parameters,
+                      const QString& directory, int showCommand) override;
+    void requestDisplayMode(int width, int height) override;
+    quint32 tickCount() override;
+
+private:
+    void playWave(const QString& path);
+
+    std::unique_ptr<QLockFile> instanceLock_;
+    QHash<QString, QSoundEffect*> effects_;
+};
+
+} // namespace platform

@@ -1,0 +1,3 @@
+#include "support/ClientTest.h"
+
+class StartupTest : public ClientTest {};

@@ -1,0 +1,41 @@
+#include "support/RecordingServices.h"
+
+int RecordingServices::messageBox(const QString& text, int style, const QString& title)
+{
+    messageBoxes.push_back({text, style, title});
+    if (onMessageBox)
+        onMessageBox(messageBoxes.back());
+    if (!messageBoxAnswers.empty()) {
+        const int answer = messageBoxAnswers.front();
+        messageBoxAnswers.pop_front();
+        return answer;
+    }
+    const int buttons = style & platform::kButtonMask;
+    return (buttons == platform::vbYesNo || buttons == platform::vbYesNoCancel) ? platform::vbYes : platform::vbOK;
+}
+
+QString RecordingServices::inputBox(const QString& prompt, const QString&, const QString& defaultText)
+{
+    inputPrompts.append(prompt);
+    if (!inputAnswers.empty()) {
+        QString a = inputAnswers.front();
+        inputAnswers.pop_front();
+        return a;
+    }
+    return defaultText;
+}
+
+QString RecordingServices::openFileDialog(const QString&, const QString&, const QString&)
+{
+    if (!fileDialogAnswers.empty()) {
+        QString a = fileDialogAnswers.front();
+        fileDialogAnswers.pop_front();
+        return a;
+    }
+    return {};
+}
+
+void RecordingServices::shellExecute(const QString&, const QString& file, const QString&, const QString&, int)
+{
+    shellFiles.append(file);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The chat window: five channels behind the tabs of one tab control, the
+// unread mark, and the list of players online at its left edge.
+
+#include "foundation/Controls.h"
+#include "foundation/Forms.h"
+
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <array>
+
+class frmChat : public Form<QMdiSubWindow> {
+    Q_OBJECT
+public:
+    frmChat();
+
+    QWidget* content;
+    QLabel* picNewChat;    // hidden; holds the unread-mark picture
+    QTabBar* SSTab1;       // the tabs; its caption is the selected tab's
+    QWidget* tabArea;      // the area below the tabs that holds the boxes
+    RichTextBox* txtStatus;   // "Game Chat"
+    RichTextBox* txtGlobal;   // "Global Chat"
+    RichTextBox* txtHelp;     // "Help Chat"
+    RichTextBox* txtTrainer;  // "Trainer"
+    RichTextBox* txtTeam;     // "Team Chat"
+    QTreeWidget* WhoList;     // players online
+
+    // The five boxes in tab order.
+    std::array<RichTextBox*, 5> boxes() const { return {txtStatus, txtGlobal, txtHelp, txtTrainer, txtTeam}; }
+    // The caption of the selected tab.
+    QString SSTab1Caption() const { return SSTab1->tabText(SSTab1->currentIndex()); }
+
+    void Form_Load() override;
+
+protected:
+    bool unloadOnClose() const override { return false; }
+};

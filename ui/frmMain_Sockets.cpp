@@ -1,0 +1,7 @@
+#include "ui/frmMain.h"
+
+// The game window's sockets and the send procedure.
+
+void frmMain::Server(const QString&, const QString&)
+{
+}

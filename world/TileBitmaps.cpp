@@ -1,0 +1,13 @@
+#include "world/TileBitmaps.h"
+
+void LoadGraphics()
+{
+}
+
+void LoadTerrainNormal()
+{
+}
+
+void LoadTerrainWinter()
+{
+}

@@ -1,0 +1,5 @@
+#include "world/WorldModel.h"
+
+void InitMapAndShops()
+{
+}
