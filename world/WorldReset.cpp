@@ -1,0 +1,5 @@
+#include "world/WorldReset.h"
+
+void ResetWorld()
+{
+}
