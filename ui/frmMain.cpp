@@ -42,6 +42,10 @@ frmMain::frmMain()
     Wsk = new QTcpSocket(this);
     WskUsers = new QTcpSocket(this);
 
+    connectButtons();
+    connectSockets();
+    connectMapView();
+
     // An MDI child belongs to the main window, which loads with it.
     Forms::get<frmBack>().addChild(this);
     resize(toPixels(13845), toPixels(7230));

@@ -122,6 +122,35 @@ public:
     // ---- public procedures ----
     // Frames a command and sends it while the game socket is connected.
     void Server(const QString& CtrlChar, const QString& Msg);
+    // Loads the map file of that name into the terrain.
+    void LoadMap(QString& MapID);
+    // Clears ammunition, objects, bots and players on one cell.
+    void Clear_Square(qint16& X, qint16& Y);
+    // One batch of the receive buffer: cuts it into messages and dispatches them.
+    void ProcessData();
+
+    // ---- sockets ----
+    void Wsk_Connect();
+    void Wsk_DataArrival(qint64 bytesTotal);
+    void Wsk_Close();
+    void Wsk_Error(int Number, const QString& Description);
+    void WskUsers_Connect();
+    void WskUsers_DataArrival(qint64 bytesTotal);
+
+    // ---- timers and the map view ----
+    void DXTimer_Timer();
+    void Timer1_Timer();
+    void LightningTimer_Timer();
+    void picMap_MouseDown(int Button, int Shift, float X, float Y);
+    void picMap_MouseUp(int Button, int Shift, float X, float Y);
+
+    // ---- buttons ----
+    void cmdConnect_Click();
+    void cmdReload_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void cmdAlias_Click(int Index);
+    void cmdAlias_MouseDown(int Index, int Button, int Shift, float X, float Y);
 
     // ---- window events ----
     void Form_Load() override;
@@ -181,7 +210,10 @@ protected:
 private:
     void buildMenus();
     void buildControls();
-    void connectMenuHandlers();
+    void connectMenuHandlers();  // frmMain_Menus.cpp
+    void connectButtons();       // frmMain_Menus.cpp
+    void connectSockets();       // frmMain_Sockets.cpp
+    void connectMapView();       // frmMain_Map.cpp
     // Shows an option's check mark on its menu item and keeps the two equal.
     void bindCheck(QAction* action, CheckItem& item);
 

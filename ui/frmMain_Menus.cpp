@@ -96,3 +96,11 @@ void frmMain::mnuBasic_Click() {}
 void frmMain::mnuCommandList_Click() {}
 void frmMain::mnuhomepage_Click() {}
 void frmMain::mnuHelpAbout_Click() {}
+
+void frmMain::connectButtons() {}
+void frmMain::cmdConnect_Click() {}
+void frmMain::cmdReload_Click() {}
+void frmMain::Command1_Click() {}
+void frmMain::Command2_Click() {}
+void frmMain::cmdAlias_Click(int) {}
+void frmMain::cmdAlias_MouseDown(int, int, int, float, float) {}

@@ -2,6 +2,12 @@
 
 // The game window's sockets and the send procedure.
 
-void frmMain::Server(const QString&, const QString&)
-{
-}
+void frmMain::connectSockets() {}
+
+void frmMain::Server(const QString&, const QString&) {}
+void frmMain::Wsk_Connect() {}
+void frmMain::Wsk_DataArrival(qint64) {}
+void frmMain::Wsk_Close() {}
+void frmMain::Wsk_Error(int, const QString&) {}
+void frmMain::WskUsers_Connect() {}
+void frmMain::WskUsers_DataArrival(qint64) {}

@@ -1,3 +1,63 @@
+#include "connection/frmConnect.h"
+#include "foundation/MenuState.h"
+#include "foundation/OptionsState.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/SettingsState.h"
+#include "foundation/Startup.h"
+#include "platform/SettingsStore.h"
 #include "support/ClientTest.h"
+#include "ui/frmBack.h"
+#include "ui/frmChat.h"
+#include "ui/frmMain.h"
+#include "world/WorldState.h"
 
-class StartupTest : public ClientTest {};
+class StartupTest : public ClientTest {
+protected:
+    void SetUp() override
+    {
+        ClientTest::SetUp();
+        installAssets();
+    }
+};
+
+TEST_F(StartupTest, FirstRunAppliesDefaultsAndShowsTheLoginDialog)
+{
+    Main();
+    EXPECT_FALSE(ProgramHasEnded());
+    EXPECT_TRUE(messageTexts().isEmpty());
+
+    ASSERT_TRUE(Forms::isLoaded<frmBack>());
+    ASSERT_TRUE(Forms::isLoaded<frmMain>());
+    ASSERT_TRUE(Forms::isLoaded<frmChat>());
+    ASSERT_TRUE(Forms::isLoaded<frmConnect>());
+    EXPECT_EQ(Forms::get<frmBack>().Caption(), QStringLiteral("Quelvar"));
+    EXPECT_EQ(Forms::get<frmMain>().Caption(), QStringLiteral("[Game Window]"));
+    EXPECT_EQ(Forms::get<frmChat>().Caption(), QStringLiteral("[Chat Window]"));
+    EXPECT_EQ(Forms::get<frmConnect>().Caption(), QStringLiteral("Quelvar [Connect]"));
+    EXPECT_TRUE(Forms::get<frmConnect>().Visible());
+
+    frmMain& game = Forms::get<frmMain>();
+    EXPECT_EQ(game.Left(), 0);
+    EXPECT_EQ(game.Top(), 0);
+    EXPECT_EQ(game.Width(), 14025);
+    EXPECT_EQ(game.Height(), 6495);  // 6500 twips is 433.3 pixels: the nearest whole pixel
+    frmChat& chat = Forms::get<frmChat>();
+    EXPECT_EQ(chat.Left(), 0);
+    EXPECT_EQ(chat.Top(), 6495);
+    EXPECT_TRUE(game.DXTimer->isActive());
+
+    EXPECT_EQ(world().TileSize, 16);
+    EXPECT_TRUE(optionMenus().mnuOptionsChat.Checked());
+    EXPECT_TRUE(optionMenus().mnuOptionsZoom.Checked());
+    EXPECT_TRUE(game.mnuOptionsChat->isChecked());
+    EXPECT_EQ(settings().TellColour.Name, QStringLiteral("Orange"));
+    EXPECT_EQ(settings().FontType2, QStringLiteral("Arial"));
+    EXPECT_EQ(settings().FontSize, 10);
+    EXPECT_EQ(settings().Season, 0);
+    EXPECT_FALSE(world().ShowTags);
+    EXPECT_EQ(options().AutoOpenShops, 255);
+    EXPECT_EQ(world().MaxX, 149);
+    EXPECT_EQ(settings().GraphicsPath, programFolder() + QStringLiteral("/Graphics/"));
+    EXPECT_EQ(platform::GetSetting(QStringLiteral("ZADO"), QStringLiteral("General"), QStringLiteral("Startup")),
+              QStringLiteral("False"));
+}

@@ -1,1 +1,0 @@
-// The community windows live in this library.

@@ -1,0 +1,6 @@
+#include "community/frmGame.h"
+
+frmGame::frmGame()
+{
+    setWindowTitle(QStringLiteral("Game Information"));
+}

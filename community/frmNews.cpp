@@ -1,0 +1,6 @@
+#include "community/frmNews.h"
+
+frmNews::frmNews()
+{
+    setWindowTitle(QStringLiteral("Quelvar News"));
+}

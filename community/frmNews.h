@@ -1,0 +1,12 @@
+#pragma once
+// The news window.
+
+#include "foundation/Forms.h"
+
+#include <QWidget>
+
+class frmNews : public Form<QWidget> {
+    Q_OBJECT
+public:
+    frmNews();
+};

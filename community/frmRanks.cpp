@@ -1,0 +1,6 @@
+#include "community/frmRanks.h"
+
+frmRanks::frmRanks()
+{
+    setWindowTitle(QStringLiteral("Quelvar Rank Names"));
+}

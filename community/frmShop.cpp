@@ -1,0 +1,6 @@
+#include "community/frmShop.h"
+
+frmShop::frmShop()
+{
+    setWindowTitle(QStringLiteral("Store"));
+}

@@ -1,0 +1,6 @@
+#include "community/frmTeams.h"
+
+frmTeams::frmTeams()
+{
+    setWindowTitle(QStringLiteral("Teams"));
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The team console.
+
+#include "foundation/Forms.h"
+
+#include <QWidget>
+
+class frmTeams : public Form<QWidget> {
+    Q_OBJECT
+public:
+    frmTeams();
+};

@@ -1,0 +1,6 @@
+#include "community/frmTop10.h"
+
+frmTop10::frmTop10()
+{
+    setWindowTitle(QStringLiteral("Top 10 Results"));
+}

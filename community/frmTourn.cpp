@@ -1,0 +1,6 @@
+#include "community/frmTourn.h"
+
+frmTourn::frmTourn()
+{
+    setWindowTitle(QStringLiteral("Tournament"));
+}

@@ -1,0 +1,6 @@
+#include "community/frmWho.h"
+
+frmWho::frmWho()
+{
+    setWindowTitle(QStringLiteral("Who's Online - 0 Players Online."));
+}

@@ -1,0 +1,4 @@
+// Placeholder until this subsystem's tests arrive; remove when adding the first real test file.
+#include <gtest/gtest.h>
+
+TEST(SkeletonConnection, Builds) { SUCCEED(); }

@@ -1,0 +1,6 @@
+#include "ui/frmAbout.h"
+
+frmAbout::frmAbout()
+{
+    setWindowTitle(QStringLiteral("About Quelvar"));
+}

@@ -1,0 +1,6 @@
+#include "ui/frmAlias.h"
+
+frmAlias::frmAlias()
+{
+    setWindowTitle(QStringLiteral("Alias"));
+}

@@ -1,0 +1,6 @@
+#include "ui/frmBtnEdit.h"
+
+frmBtnEdit::frmBtnEdit()
+{
+    setWindowTitle(QStringLiteral("Edit Button"));
+}

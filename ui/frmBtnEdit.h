@@ -1,0 +1,12 @@
+#pragma once
+// The user button editor.
+
+#include "foundation/Forms.h"
+
+#include <QWidget>
+
+class frmBtnEdit : public Form<QWidget> {
+    Q_OBJECT
+public:
+    frmBtnEdit();
+};

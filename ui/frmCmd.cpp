@@ -1,0 +1,6 @@
+#include "ui/frmCmd.h"
+
+frmCmd::frmCmd()
+{
+    setWindowTitle(QStringLiteral("Quelvar Command List"));
+}

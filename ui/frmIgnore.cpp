@@ -1,0 +1,6 @@
+#include "ui/frmIgnore.h"
+
+frmIgnore::frmIgnore()
+{
+    setWindowTitle(QStringLiteral("Ignore"));
+}

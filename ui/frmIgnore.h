@@ -1,0 +1,12 @@
+#pragma once
+// The ignore list.
+
+#include "foundation/Forms.h"
+
+#include <QWidget>
+
+class frmIgnore : public Form<QWidget> {
+    Q_OBJECT
+public:
+    frmIgnore();
+};

@@ -1,0 +1,5 @@
+#include "ui/frmMain.h"
+
+// The receive buffer's batches.
+
+void frmMain::ProcessData() {}

@@ -1,0 +1,6 @@
+#include "ui/frmOptions.h"
+
+frmOptions::frmOptions()
+{
+    setWindowTitle(QStringLiteral("Quelvar Options"));
+}

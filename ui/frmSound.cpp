@@ -1,0 +1,6 @@
+#include "ui/frmSound.h"
+
+frmSound::frmSound()
+{
+    setWindowTitle(QStringLiteral("Sound Options"));
+}

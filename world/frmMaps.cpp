@@ -1,0 +1,6 @@
+#include "world/frmMaps.h"
+
+frmMaps::frmMaps()
+{
+    setWindowTitle(QStringLiteral("Map Selection"));
+}

@@ -1,0 +1,6 @@
+#include "world/frmOverview.h"
+
+frmOverview::frmOverview()
+{
+    setWindowTitle(QStringLiteral("Overview Map"));
+}

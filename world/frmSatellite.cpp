@@ -1,0 +1,6 @@
+#include "world/frmSatellite.h"
+
+frmSatellite::frmSatellite()
+{
+    setWindowTitle(QStringLiteral("Satellite Viewer"));
+}
