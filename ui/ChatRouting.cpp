@@ -1,0 +1,5 @@
+#include "ui/ChatRouting.h"
+
+void RouteChatLine(const QStringList&)
+{
+}

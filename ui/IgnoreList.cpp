@@ -1,0 +1,6 @@
+#include "ui/IgnoreList.h"
+
+bool IsIgnored(const QString&)
+{
+    return false;
+}

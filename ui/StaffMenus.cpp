@@ -1,0 +1,5 @@
+#include "ui/StaffMenus.h"
+
+void ShowStaffMenus(qint16)
+{
+}

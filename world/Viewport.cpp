@@ -1,0 +1,5 @@
+#include "world/Viewport.h"
+
+void UpdateViewport()
+{
+}
