@@ -78,3 +78,18 @@ void frmChat::Form_Load()
     setHeight(3055);
     setWidth(13935);
 }
+
+void frmChat::MarkTabUnread(int tab)
+{
+    SSTab1->setTabIcon(tab, QIcon(picNewChat->pixmap()));
+}
+
+void frmChat::ClearTabMark(int tab)
+{
+    SSTab1->setTabIcon(tab, QIcon());
+}
+
+bool frmChat::TabMarked(int tab) const
+{
+    return !SSTab1->tabIcon(tab).isNull();
+}

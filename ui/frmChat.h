@@ -32,6 +32,11 @@ public:
     // The caption of the selected tab.
     QString SSTab1Caption() const { return SSTab1->tabText(SSTab1->currentIndex()); }
 
+    // The unread mark: the tab's picture becomes picNewChat's picture.
+    void MarkTabUnread(int tab);
+    void ClearTabMark(int tab);
+    bool TabMarked(int tab) const;
+
     void Form_Load() override;
 
 protected:
