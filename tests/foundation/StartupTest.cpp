@@ -4,6 +4,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "foundation/Startup.h"
+#include "platform/Endpoints.h"
 #include "platform/SettingsStore.h"
 #include "support/ClientTest.h"
 #include "ui/frmBack.h"
@@ -60,4 +61,81 @@ TEST_F(StartupTest, FirstRunAppliesDefaultsAndShowsTheLoginDialog)
     EXPECT_EQ(settings().GraphicsPath, programFolder() + QStringLiteral("/Graphics/"));
     EXPECT_EQ(platform::GetSetting(QStringLiteral("ZADO"), QStringLiteral("General"), QStringLiteral("Startup")),
               QStringLiteral("False"));
+}
+
+TEST_F(StartupTest, LaterRunLoadsTheSavedSettingsAndTheLastMap)
+{
+    platform::SaveSetting(QStringLiteral("ZADO"), QStringLiteral("General"), QStringLiteral("Startup"), QStringLiteral("False"));
+    platform::SaveSetting(platform::programName(), QStringLiteral("LASTSETTINGS"), QStringLiteral("Map"), QStringLiteral("Arena"));
+    Main();
+    EXPECT_FALSE(ProgramHasEnded());
+    EXPECT_EQ(world().MapName, QStringLiteral("Arena"));
+    // The first-run branch did not run: its font and colour defaults are absent.
+    EXPECT_NE(settings().FontType2, QStringLiteral("Arial"));
+    EXPECT_TRUE(Forms::get<frmConnect>().Visible());
+}
+
+TEST_F(StartupTest, OnlyTheExactFirstRunFlagCountsAsAFirstRun)
+{
+    for (const char* flag : {"true", "", "TRUE"}) {
+        ClientTest::TearDown();
+        ClientTest::SetUp();
+        installAssets();
+        platform::SaveSetting(QStringLiteral("ZADO"), QStringLiteral("General"), QStringLiteral("Startup"),
+                              QString::fromLatin1(flag));
+        platform::SaveSetting(platform::programName(), QStringLiteral("LASTSETTINGS"), QStringLiteral("Map"), QString());
+        Main();
+        EXPECT_NE(settings().FontType2, QStringLiteral("Arial")) << flag;
+        EXPECT_EQ(platform::GetSetting(QStringLiteral("ZADO"), QStringLiteral("General"), QStringLiteral("Startup")),
+                  QString::fromLatin1(flag));
+        EXPECT_TRUE(world().MapName.isEmpty()) << "an empty stored map name keeps the map name empty";
+    }
+}
+
+TEST_F(StartupTest, OnlyTheExactBanMarkerBans)
+{
+    for (const char* marker : {"true", "1", "TRUE", "False"}) {
+        ClientTest::TearDown();
+        ClientTest::SetUp();
+        installAssets();
+        platform::SaveSetting(QStringLiteral("Microsoft"), QStringLiteral("MSOffice"), QStringLiteral("WordProcessor"),
+                              QString::fromLatin1(marker));
+        Main();
+        EXPECT_FALSE(ProgramHasEnded()) << marker;
+        EXPECT_FALSE(messageTexts().contains(QStringLiteral("You have been banned."))) << marker;
+    }
+
+    ClientTest::TearDown();
+    ClientTest::SetUp();
+    platform::SaveSetting(QStringLiteral("Microsoft"), QStringLiteral("MSOffice"), QStringLiteral("WordProcessor"),
+                          QStringLiteral("True"));
+    EXPECT_THROW(Main(), ProgramEnd);
+    ASSERT_EQ(services().messageBoxes.size(), 1u);
+    EXPECT_EQ(services().messageBoxes[0].text, QStringLiteral("You have been banned."));
+    EXPECT_EQ(services().messageBoxes[0].title, QStringLiteral("Quelvar"));
+    EXPECT_EQ(services().messageBoxes[0].style, platform::vbCritical);
+    EXPECT_FALSE(Forms::isLoaded<frmBack>());
+}
+
+TEST_F(StartupTest, ASecondCopyOnlyShowsTheInstanceMessage)
+{
+    services().prevInstance = true;
+    EXPECT_THROW(Main(), ProgramEnd);
+    ASSERT_EQ(services().messageBoxes.size(), 1u);
+    EXPECT_EQ(services().messageBoxes[0].text,
+              QStringLiteral("This application is already running. Please terminate your current session to start a new one."));
+    EXPECT_EQ(services().messageBoxes[0].title, QStringLiteral("Instance Detection Error"));
+    EXPECT_EQ(services().messageBoxes[0].style, platform::vbOKOnly);
+    EXPECT_FALSE(Forms::isLoaded<frmBack>());
+}
+
+TEST_F(StartupTest, NoSoundDeviceIsReportedAndStartUpGoesOn)
+{
+    services().waveOutDevices = 0;
+    Main();
+    ASSERT_GE(services().messageBoxes.size(), 1u);
+    EXPECT_EQ(services().messageBoxes[0].text, QStringLiteral("Sound card not detected!"));
+    EXPECT_EQ(services().messageBoxes[0].title, QStringLiteral("Detection Error"));
+    EXPECT_FALSE(ProgramHasEnded());
+    EXPECT_TRUE(Forms::get<frmConnect>().Visible());
 }

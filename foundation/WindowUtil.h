@@ -1,0 +1,11 @@
+#pragma once
+// Window placement helpers.
+
+#include <QtGlobal>
+
+class QWidget;
+
+// Puts the window on top of all others (flag -1), back among ordinary
+// windows (0), or raises it among them (any other value); it is shown but
+// neither moved, resized nor activated.
+void SetOnTop(QWidget* window, qint16 flag);
