@@ -1,0 +1,102 @@
+// The forms mechanism and the catching of errors that escape every handler.
+
+#include "foundation/Application.h"
+#include "foundation/Forms.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/frmDebug.h"
+#include "support/ClientTest.h"
+
+#include <QTimer>
+#include <QtTest/QTest>
+
+namespace {
+int g_loads = 0;
+int g_unloads = 0;
+bool g_cancelUnload = false;
+
+class frmProbe : public Form<QWidget> {
+public:
+    frmProbe() { setWindowTitle(QStringLiteral("Probe")); }
+    void Form_Load() override
+    {
+        ++g_loads;
+        // Reaching the form from its own load handler finds this instance.
+        EXPECT_EQ(&Forms::get<frmProbe>(), this);
+    }
+    void Form_Unload(int& Cancel) override
+    {
+        ++g_unloads;
+        Cancel = g_cancelUnload ? 1 : 0;
+    }
+};
+} // namespace
+
+class FormsTest : public ClientTest {
+protected:
+    void SetUp() override
+    {
+        ClientTest::SetUp();
+        g_loads = g_unloads = 0;
+        g_cancelUnload = false;
+    }
+};
+
+TEST_F(FormsTest, LoadedOnceOnFirstUseAndFreshAfterAnUnload)
+{
+    EXPECT_FALSE(Forms::isLoaded<frmProbe>());
+    frmProbe* first = &Forms::get<frmProbe>();
+    EXPECT_EQ(&Forms::get<frmProbe>(), first);
+    EXPECT_EQ(g_loads, 1);
+    EXPECT_TRUE(Forms::isLoaded<frmProbe>());
+    EXPECT_FALSE(first->Visible());
+
+    g_cancelUnload = true;
+    EXPECT_FALSE(Forms::unload<frmProbe>());
+    EXPECT_TRUE(Forms::isLoaded<frmProbe>());
+
+    g_cancelUnload = false;
+    EXPECT_TRUE(Forms::unload<frmProbe>());
+    EXPECT_FALSE(Forms::isLoaded<frmProbe>());
+    EXPECT_EQ(g_unloads, 2);
+
+    Forms::get<frmProbe>();
+    EXPECT_EQ(g_loads, 2);
+}
+
+TEST_F(FormsTest, TheCloseBoxUnloadsTheForm)
+{
+    frmProbe& f = Forms::get<frmProbe>();
+    f.Show();
+    f.close();
+    EXPECT_FALSE(Forms::isLoaded<frmProbe>());
+    EXPECT_EQ(g_unloads, 1);
+}
+
+TEST_F(FormsTest, TwipsGeometry)
+{
+    frmProbe& f = Forms::get<frmProbe>();
+    f.setLeft(1500);
+    f.setTop(3000);
+    f.setWidth(4500);
+    f.setHeight(6000);
+    EXPECT_EQ(f.Left(), 1500);
+    EXPECT_EQ(f.Top(), 3000);
+    EXPECT_EQ(f.Width(), 4500);
+    EXPECT_EQ(f.Height(), 6000);
+}
+
+TEST_F(FormsTest, AnUntrappedErrorIsRecordedAndTheProgramGoesOn)
+{
+    QTimer timer;
+    timer.setSingleShot(true);
+    bool ranAfter = false;
+    QObject::connect(&timer, &QTimer::timeout, [] { Raise(errSubscriptOutOfRange); });
+    timer.start(0);
+    QTimer::singleShot(20, [&] { ranAfter = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(ranAfter, 2000);
+    ASSERT_TRUE(Forms::isLoaded<frmDebug>());
+    EXPECT_TRUE(Forms::get<frmDebug>().txtLog->toPlainText().startsWith(
+        QStringLiteral("Error #9 Subscript out of range in ")));
+    EXPECT_FALSE(Forms::get<frmDebug>().Visible());
+    EXPECT_FALSE(ProgramHasEnded());
+}
