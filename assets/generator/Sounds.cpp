@@ -226,9 +226,8 @@ Buffer shotEmpty()
 
 Buffer thunder()
 {
-    Buffer b = silence(2.6);
-    noise(b, 0.02, 0.25, 0.6, 0.003, 0.06, 5000, 600, 71);
     // Rumble: deep noise that swells and rolls away with slow bumps.
+    Buffer b = silence(2.6);
     Noise src(72), lfo(73);
     double deep = 0, deeper = 0, wobble = 0.5;
     for (std::size_t i = 0; i < b.size(); ++i) {
@@ -238,8 +237,11 @@ Buffer thunder()
         if (i % 2205 == 0)
             wobble = 0.6 + 0.4 * lfo.next();
         const double env = std::min(1.0, t / 0.2) * std::exp(-t / 0.9);
-        b[i] += static_cast<float>(9.0 * deeper * env * wobble);
+        b[i] = static_cast<float>(deeper * env * wobble);
     }
+    b = finish(b, 1.0);
+    // The crack of the strike on top of it.
+    noise(b, 0.02, 0.25, 0.5, 0.003, 0.06, 5000, 600, 71);
     return finish(b, 0.8);
 }
 

@@ -151,7 +151,7 @@ private:
     {
         // A round crown lit from the top left, casting a shadow to the lower right.
         const double a = std::atan2(v - 0.5, u - 0.5);
-        const double lobes = 0.035 * std::sin(7.0 * a) + 0.02 * std::sin(3.0 * a + 1.0);
+        const double lobes = 0.03 * std::sin(7.0 * a) + 0.02 * std::sin(3.0 * a + 1.0) + 0.012 * std::sin(17.0 * a + 2.0);
         const double radius = 0.47 + lobes;
         const double dx = (u - 0.5) / radius;
         const double dy = (v - 0.5) / radius;
@@ -256,13 +256,18 @@ private:
         return wood;
     }
 
-    // A dark rim on the outside line, a bevel lit from the top left inside it.
-    static Rgb bevel(Rgb c, double d, double nx, double ny, double band)
+    // A dark rim on the outside line of a wall's shape (d its distance), and
+    // inside it a bevel lit from the top left.
+    static Rgb bevel(Rgb c, double u, double v, double d, int links, double half, double rounding, double band)
     {
         if (d > -0.035)
             return c * 0.42;
         if (d > -band) {
-            const double facing = -(nx + ny) * 0.7071;
+            const double e = 0.02;
+            const double nx = wallDistance(u + e, v, links, half, rounding) - wallDistance(u - e, v, links, half, rounding);
+            const double ny = wallDistance(u, v + e, links, half, rounding) - wallDistance(u, v - e, links, half, rounding);
+            const double len = std::max(std::hypot(nx, ny), 1e-9);
+            const double facing = -(nx + ny) / len * 0.7071;
             return c * (1.0 + 0.28 * facing);
         }
         return c;
@@ -299,11 +304,7 @@ private:
             if (d < -0.07 && cover > 0.55)
                 stone = lerp(stone, {236, 241, 250}, 0.8);
         }
-        const double e = 0.02;
-        const double nx = wallDistance(u + e, v, links, half, rounding) - wallDistance(u - e, v, links, half, rounding);
-        const double ny = wallDistance(u, v + e, links, half, rounding) - wallDistance(u, v - e, links, half, rounding);
-        const double len = std::max(std::hypot(nx, ny), 1e-9);
-        return bevel(stone, d, nx / len, ny / len, 0.11);
+        return bevel(stone, u, v, d, links, half, rounding, 0.11);
     }
 
     Rgb hedge(int family, double u, double v, int px, int py) const
@@ -319,11 +320,7 @@ private:
         Rgb green = lerp({24, 66, 40}, {92, 150, 84}, 0.1 + crown * 0.4 + leaves * 0.4);
         if (winter_ && crown + leaves * 0.4 > 0.75)
             green = lerp(green, {238, 243, 251}, 0.88);
-        const double e = 0.02;
-        const double nx = wallDistance(u + e, v, links, half, rounding) - wallDistance(u - e, v, links, half, rounding);
-        const double ny = wallDistance(u, v + e, links, half, rounding) - wallDistance(u, v - e, links, half, rounding);
-        const double len = std::max(std::hypot(nx, ny), 1e-9);
-        return bevel(green, d, nx / len, ny / len, 0.1);
+        return bevel(green, u, v, d, links, half, rounding, 0.1);
     }
 
     int size_;

@@ -88,7 +88,7 @@ TEST(Assets, StripsAreTwentyFourBitBitmapsOneTileWide)
     }
 }
 
-TEST(Assets, OverlaysUseExactMagentaAndNoColourNearIt)
+TEST(Assets, OverlaysUseExactMagentaAndTerrainIsOpaque)
 {
     for (const Strip& s : kStrips) {
         SCOPED_TRACE(s.file);
@@ -109,6 +109,8 @@ TEST(Assets, OverlaysUseExactMagentaAndNoColourNearIt)
             EXPECT_EQ(magenta, 0);
         }
     }
+    // The winter set is a set of its own, not a copy.
+    EXPECT_NE(tile(strip("Winter.BMP"), 16, 1), tile(strip("Terrain.BMP"), 16, 1));
 }
 
 TEST(Assets, TilesTheMapDrawsHaveAPicture)
