@@ -41,14 +41,6 @@ double valueNoise(double x, double y, int period, int seed)
     return top + (bottom - top) * fy;
 }
 
-QColor mix(const QColor& a, const QColor& b, double t)
-{
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 QColor shade(const QColor& c, double f)
 {
     auto channel = [f](int v) { return std::clamp(static_cast<int>(std::lround(v * f)), 0, 255); };

@@ -21,8 +21,6 @@ double hash01(int x, int y, int seed);
 // Smooth value noise over a lattice of `period` cells, tiling every `period` cells.
 double valueNoise(double x, double y, int period, int seed);
 
-// Linear mix of two colours, t in [0, 1].
-QColor mix(const QColor& a, const QColor& b, double t);
 // Multiplies the brightness of a colour by f (> 1 lightens, < 1 darkens).
 QColor shade(const QColor& c, double f);
 
