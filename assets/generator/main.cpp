@@ -1,0 +1,81 @@
+// Generates the program's assets into its folder: the tile strips, sounds,
+// icon and pointers, maps and the small data files.
+//
+//   quelvar_assetgen <program folder>
+
+#include "DataFiles.h"
+#include "IconFiles.h"
+#include "Maps.h"
+#include "Sounds.h"
+#include "Sprites.h"
+#include "TerrainTiles.h"
+#include "Raster.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+
+using namespace assetgen;
+
+namespace {
+
+bool failed = false;
+
+void report(bool ok, const QString& path)
+{
+    if (!ok) {
+        std::fprintf(stderr, "quelvar_assetgen: cannot write %s\n", qPrintable(path));
+        failed = true;
+    }
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    report(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(), path);
+}
+
+void writeStrip(const QString& path, const QImage& strip) { report(saveBmp(strip, path), path); }
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quelvar_assetgen <program folder>\n");
+        return 2;
+    }
+    const QString root = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    for (const char* sub : {"Graphics", "Sounds", "Map", "Dat"})
+        report(QDir().mkpath(root + QLatin1Char('/') + QLatin1String(sub)), root + QLatin1Char('/') + QLatin1String(sub));
+    const QString gfx = root + QStringLiteral("/Graphics/");
+
+    writeStrip(gfx + QStringLiteral("Terrain.BMP"), terrainStrip(16, false));
+    writeStrip(gfx + QStringLiteral("Winter.BMP"), terrainStrip(16, true));
+    writeStrip(gfx + QStringLiteral("Terrain32.BMP"), terrainStrip(32, false));
+    for (const auto& [name, size] : {std::pair{"", 16}, std::pair{"32", 32}}) {
+        const QString suffix = QLatin1String(name);
+        writeStrip(gfx + QStringLiteral("Graphics") + suffix + QStringLiteral(".BMP"), graphicsStrip(size));
+        writeStrip(gfx + QStringLiteral("Objects") + suffix + QStringLiteral(".BMP"), objectsStrip(size));
+        writeStrip(gfx + QStringLiteral("Splats") + suffix + QStringLiteral(".BMP"), splatsStrip(size));
+        writeStrip(gfx + QStringLiteral("Ammo") + suffix + QStringLiteral(".BMP"), ammoStrip(size));
+        writeStrip(gfx + QStringLiteral("Bots") + suffix + QStringLiteral(".bmp"), botsStrip(size));
+    }
+
+    for (const SoundFile& s : soundFiles()) {
+        const QString path = root + QLatin1Char('/') + QLatin1String(s.relativePath);
+        report(writeWav(path, s.make()), path);
+    }
+
+    writeBytes(gfx + QStringLiteral("Sun.ico"), iconFile({sunImage(16), sunImage(32), sunImage(48)}));
+    writeBytes(root + QStringLiteral("/Cursor1.cur"), cursorFile(arrowPointerImage(), kArrowHotX, kArrowHotY));
+    writeBytes(root + QStringLiteral("/Cursor2.cur"), cursorFile(reticlePointerImage(), kReticleHot, kReticleHot));
+
+    for (const MapFile& m : mapFiles())
+        writeBytes(root + QStringLiteral("/Map/") + m.name, m.cells);
+
+    writeBytes(root + QStringLiteral("/command.txt"), commandList());
+    writeBytes(root + QStringLiteral("/DesignData.Dat"), designData());
+    writeBytes(root + QStringLiteral("/Endpoints.ini"), endpointsIni());
+    return failed ? 1 : 0;
+}
