@@ -44,8 +44,10 @@ void frmMain::connectSockets()
         if (error == QAbstractSocket::RemoteHostClosedError) {
             // The server ended a connection that was up. When we are closing
             // it ourselves (the disconnect and login commands) nothing runs.
+            // The handler runs once the socket has finished closing, outside
+            // the socket's own read.
             if (Wsk->state() == QAbstractSocket::ConnectedState)
-                Wsk_Close();
+                QMetaObject::invokeMethod(this, &frmMain::Wsk_Close, Qt::QueuedConnection);
             return;
         }
         Wsk_Error(SocketErrorNumber(error), Wsk->errorString());
