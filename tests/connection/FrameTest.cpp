@@ -6,25 +6,15 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(static_cast<char>(v));
-    return b;
-}
-} // namespace
-
 TEST(Frame, FramesAndCleansTheText)
 {
-    EXPECT_EQ(BuildFrame(QStringLiteral("w"), QString()), bytes({0xA6, 0x77, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(BuildFrame(QStringLiteral("w"), QString()), BytesOf({0xA6, 0x77, 0x00, 0x00, 0x01}));
     // NUL, 0x01, 0x02 and the broken bar go; everything else stays in order.
     const QString text = QStringLiteral("1") + QChar(0) + QStringLiteral("name") + QChar(0) + QChar(1) +
                          QStringLiteral("cmd") + QChar(2) + QChar(0xA6) + QStringLiteral("s");
     EXPECT_EQ(BuildFrame(QStringLiteral("a"), text), Bytes("\xA6" "a\0" "1namecmds\0\x01"));
     // Text leaves in the code page, one byte per character.
-    EXPECT_EQ(BuildFrame(QStringLiteral("C"), QStringLiteral("€é")), bytes({0xA6, 'C', 0, 0x80, 0xE9, 0, 1}));
+    EXPECT_EQ(BuildFrame(QStringLiteral("C"), QStringLiteral("€é")), BytesOf({0xA6, 'C', 0, 0x80, 0xE9, 0, 1}));
 }
 
 TEST(Frame, LoginFrameKeepsItsFieldsAsTyped)
@@ -41,8 +31,8 @@ TEST(Frame, SmallNumbersAreValuePlusFive)
 {
     // The viewport (0, 149), 15 across, 11 down.
     const QString viewport = QString(SmallNumber(0)) + SmallNumber(149) + SmallNumber(15) + SmallNumber(11);
-    EXPECT_EQ(ToAnsi(viewport), bytes({0x05, 0x9A, 0x14, 0x10}));
-    EXPECT_EQ(BuildFrame(QStringLiteral("M"), viewport), bytes({0xA6, 'M', 0, 0x05, 0x9A, 0x14, 0x10, 0, 1}));
+    EXPECT_EQ(ToAnsi(viewport), BytesOf({0x05, 0x9A, 0x14, 0x10}));
+    EXPECT_EQ(BuildFrame(QStringLiteral("M"), viewport), BytesOf({0xA6, 'M', 0, 0x05, 0x9A, 0x14, 0x10, 0, 1}));
     for (int v = -5; v <= 250; ++v) {
         EXPECT_EQ(SmallNumberValue(SmallNumber(v)), v);
         EXPECT_EQ(SmallNumberValue(QString(SmallNumber(v)) + QStringLiteral("x")), v);

@@ -8,14 +8,6 @@
 
 namespace {
 class ServerTest : public FakeServerTest {};
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(static_cast<char>(v));
-    return b;
-}
 } // namespace
 
 TEST_F(ServerTest, SendsFramesWhileConnected)
@@ -30,9 +22,9 @@ TEST_F(ServerTest, SendsFramesWhileConnected)
     ASSERT_TRUE(fake->waitForGameFrames(3));
     const QList<QByteArray> frames = fake->gameFrames();
     ASSERT_EQ(frames.size(), 3);
-    EXPECT_EQ(frames[0], bytes({0xA6, 0x77, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(frames[0], BytesOf({0xA6, 0x77, 0x00, 0x00, 0x01}));
     EXPECT_EQ(frames[1], ClientFrame('a', "1namesay hi"));
-    EXPECT_EQ(frames[2], bytes({0xA6, 'M', 0x00, 0x05, 0x9A, 0x14, 0x10, 0x00, 0x01}));
+    EXPECT_EQ(frames[2], BytesOf({0xA6, 'M', 0x00, 0x05, 0x9A, 0x14, 0x10, 0x00, 0x01}));
 }
 
 TEST_F(ServerTest, DropsFramesUnlessConnected)

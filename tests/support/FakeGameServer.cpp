@@ -24,8 +24,10 @@ FakeGameServer::FakeGameServer()
     gamePort_ = listenOn(game_);
     userListPort_ = listenOn(userList_);
     httpPort_ = listenOn(http_);
-    connect(&game_, &QTcpServer::newConnection, this, &FakeGameServer::acceptGame);
-    connect(&userList_, &QTcpServer::newConnection, this, &FakeGameServer::acceptUserList);
+    connect(&game_, &QTcpServer::newConnection, this,
+            [this] { accept(game_, gameSocket_, gameConnections_, gameReceived_); });
+    connect(&userList_, &QTcpServer::newConnection, this,
+            [this] { accept(userList_, userListSocket_, userListConnections_, userListReceived_); });
     connect(&http_, &QTcpServer::newConnection, this, &FakeGameServer::acceptHttp);
 }
 
@@ -33,22 +35,13 @@ FakeGameServer::~FakeGameServer() = default;
 
 QString FakeGameServer::webHost() const { return QStringLiteral("http://127.0.0.1:%1").arg(httpPort_); }
 
-void FakeGameServer::acceptGame()
+void FakeGameServer::accept(QTcpServer& server, QPointer<QTcpSocket>& current, int& connections,
+                            QByteArray& received)
 {
-    while (QTcpSocket* s = game_.nextPendingConnection()) {
-        ++gameConnections_;
-        gameSocket_ = s;
-        connect(s, &QTcpSocket::readyRead, this, [this, s] { gameReceived_.append(s->readAll()); });
-        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-    }
-}
-
-void FakeGameServer::acceptUserList()
-{
-    while (QTcpSocket* s = userList_.nextPendingConnection()) {
-        ++userListConnections_;
-        userListSocket_ = s;
-        connect(s, &QTcpSocket::readyRead, this, [this, s] { userListReceived_.append(s->readAll()); });
+    while (QTcpSocket* s = server.nextPendingConnection()) {
+        ++connections;
+        current = s;
+        connect(s, &QTcpSocket::readyRead, this, [s, &received] { received.append(s->readAll()); });
         connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
     }
 }
@@ -101,35 +94,26 @@ QList<QByteArray> FakeGameServer::gameFrames() const
     return frames;
 }
 
-void FakeGameServer::sendGame(const QByteArray& bytes)
+namespace {
+void sendOn(QTcpSocket* socket, const QByteArray& bytes)
 {
-    if (gameSocket_) {
-        gameSocket_->write(bytes);
-        gameSocket_->flush();
+    if (socket) {
+        socket->write(bytes);
+        socket->flush();
     }
 }
-
-void FakeGameServer::closeGame()
+void closeOn(QTcpSocket* socket)
 {
-    if (gameSocket_)
-        gameSocket_->disconnectFromHost();
+    if (socket)
+        socket->disconnectFromHost();
 }
+} // namespace
 
+void FakeGameServer::sendGame(const QByteArray& bytes) { sendOn(gameSocket_, bytes); }
+void FakeGameServer::closeGame() { closeOn(gameSocket_); }
 void FakeGameServer::refuseGame() { game_.close(); }
-
-void FakeGameServer::sendUserList(const QByteArray& bytes)
-{
-    if (userListSocket_) {
-        userListSocket_->write(bytes);
-        userListSocket_->flush();
-    }
-}
-
-void FakeGameServer::closeUserList()
-{
-    if (userListSocket_)
-        userListSocket_->disconnectFromHost();
-}
+void FakeGameServer::sendUserList(const QByteArray& bytes) { sendOn(userListSocket_, bytes); }
+void FakeGameServer::closeUserList() { closeOn(userListSocket_); }
 
 bool FakeGameServer::waitForGameConnection(int count, int timeoutMs)
 {
@@ -218,4 +202,12 @@ void FakeServerTest::connectGame(const QString& userName, const QString& passwor
     ASSERT_TRUE(fake->waitForGameFrames(2));
     ASSERT_EQ(game.Wsk->state(), QAbstractSocket::ConnectedState);
     fake->clearGameReceived();
+}
+
+QByteArray BytesOf(std::initializer_list<int> values)
+{
+    QByteArray b;
+    for (int v : values)
+        b.append(static_cast<char>(v));
+    return b;
 }

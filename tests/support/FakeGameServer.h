@@ -20,6 +20,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "support/ClientTest.h"
@@ -73,8 +74,7 @@ public:
     bool waitForUserListBytes(int count, int timeoutMs = 5000);
 
 private:
-    void acceptGame();
-    void acceptUserList();
+    void accept(QTcpServer& server, QPointer<QTcpSocket>& current, int& connections, QByteArray& received);
     void acceptHttp();
     void answerHttp(QTcpSocket* socket, QByteArray& request);
 
@@ -107,6 +107,8 @@ QByteArray Bytes(const char (&literal)[N])
 {
     return QByteArray(literal, static_cast<qsizetype>(N - 1));
 }
+// Bytes from their values: BytesOf({0xA6, 'w', 0, 0, 1}).
+QByteArray BytesOf(std::initializer_list<int> values);
 // A client frame as Server sends it: 0xA6, the command, 0x00, text, 0x00, 0x01.
 QByteArray ClientFrame(char command, const QByteArray& text);
 
