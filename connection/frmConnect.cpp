@@ -7,7 +7,6 @@
 #include "foundation/Convert.h"
 #include "foundation/OptionsState.h"
 #include "foundation/RuntimeError.h"
-#include "foundation/SettingsState.h"
 #include "foundation/Utilities.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
