@@ -9,4 +9,9 @@ class frmGame : public Form<QWidget> {
     Q_OBJECT
 public:
     frmGame();
+
+    // ---- reached by the login dialog ----
+    // Switches the game room's poll timer on; the login dialog's Connect
+    // calls it, which also loads the window.
+    void StartTimer();
 };

@@ -1,0 +1,150 @@
+// The game socket's events against the fake server: the login, the server
+// closing the connection, our own close, a refused connection.
+
+#include "connection/ConnectionState.h"
+#include "connection/frmConnect.h"
+#include "foundation/frmDebug.h"
+#include "support/FakeGameServer.h"
+#include "ui/frmBack.h"
+#include "ui/frmChat.h"
+#include "ui/frmMain.h"
+
+#include <QTextBlock>
+
+namespace {
+class GameSocketTest : public FakeServerTest {
+protected:
+    // Logs in through the dialog, as a user does.
+    void loginThroughDialog(const QString& user, const QString& password)
+    {
+        frmConnect& dialog = Forms::get<frmConnect>();
+        dialog.txtUsername->setEditText(user);
+        dialog.txtPassword->setText(password);
+        dialog.cmdServer->setEditText(QStringLiteral("Master Server"));
+        dialog.cmdOkay_Click();
+    }
+};
+
+// The lines of a chat box with the colour of each line's first character.
+struct Line {
+    QString text;
+    QColor colour;
+    bool bold = false;
+};
+std::vector<Line> linesOf(const RichTextBox& box)
+{
+    std::vector<Line> lines;
+    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
+        if (b.text().isEmpty())
+            continue;
+        const QTextCharFormat f = b.begin().fragment().charFormat();
+        lines.push_back({b.text(), f.foreground().color(), f.fontWeight() == QFont::Bold});
+    }
+    return lines;
+}
+} // namespace
+
+TEST_F(GameSocketTest, LoginSendsTheLoginFrameThenTheTournamentRequest)
+{
+    Forms::get<frmChat>();
+    frmMain& game = Forms::get<frmMain>();
+    frmBack& back = Forms::get<frmBack>();
+    // ResetWorld leaves these disabled until the connection is up.
+    back.txtSend->setEnabled(false);
+    game.picMap->setEnabled(false);
+    Forms::get<frmChat>().WhoList->setEnabled(false);
+    Forms::get<frmChat>().txtStatus->setEnabled(false);
+
+    loginThroughDialog(QStringLiteral("Zoë x"), QStringLiteral("p¦ss"));
+    ASSERT_TRUE(fake->waitForGameFrames(2));
+    // The password goes as typed, its 0xA6 included; the version is "105".
+    const QByteArray expected = Bytes("\xA6!\0Zo\xEB x\0p\xA6ss\0" "105\0\x01") + ClientFrame('T', "1");
+    EXPECT_EQ(fake->gameReceived(), expected);
+
+    const auto lines = linesOf(*Forms::get<frmChat>().txtStatus);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].text, QStringLiteral("Connecting as Zoë x..."));
+    EXPECT_EQ(lines[0].colour, QColor(0, 0, 0));
+    EXPECT_TRUE(lines[0].bold);
+    EXPECT_TRUE(back.txtSend->isEnabled());
+    EXPECT_TRUE(game.picMap->isEnabled());
+    EXPECT_TRUE(Forms::get<frmChat>().WhoList->isEnabled());
+    EXPECT_TRUE(Forms::get<frmChat>().txtStatus->isEnabled());
+    EXPECT_EQ(game.mnuFileConnect->text(), QStringLiteral("Disconnect"));
+    EXPECT_EQ(back.cmdConnect->text(), QStringLiteral("Disconnect"));
+    EXPECT_EQ(back.StatBar->Panel(1), QStringLiteral("Logged In"));
+    EXPECT_FALSE(Forms::get<frmConnect>().Visible());
+}
+
+TEST_F(GameSocketTest, ServerClosingRightAfterLogin)
+{
+    loginThroughDialog(QStringLiteral("alice"), QStringLiteral("secret"));
+    ASSERT_TRUE(fake->waitForGameFrames(2));
+    fake->closeGame();
+    frmBack& back = Forms::get<frmBack>();
+    ASSERT_TRUE(waitUntil([&] { return back.Caption() == QStringLiteral("Quelvar [Disconnected]"); }));
+
+    const auto lines = linesOf(*Forms::get<frmChat>().txtStatus);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].text, QStringLiteral("Connecting as alice..."));
+    EXPECT_EQ(lines[1].text, QStringLiteral("Disconnected"));
+    EXPECT_EQ(lines[1].colour, QColor(255, 0, 0));
+    EXPECT_TRUE(lines[1].bold);
+    EXPECT_EQ(back.cmdConnect->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(Forms::get<frmMain>().mnuFileConnect->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(back.StatBar->Panel(1), QStringLiteral("Not Logged In"));
+    EXPECT_NE(Forms::get<frmMain>().Caption(), QStringLiteral("Quelvar [Error Connecting]"));
+    // Nothing is sent and nothing recorded as an error.
+    EXPECT_EQ(fake->gameFrames().size(), 2);
+    EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+TEST_F(GameSocketTest, OurOwnCloseRunsNoCloseHandler)
+{
+    connectGame(QStringLiteral("bob"));
+    frmMain& game = Forms::get<frmMain>();
+    game.Wsk->close();
+    ASSERT_TRUE(fake->waitForGameDisconnect());
+    // Give a late close event every chance to arrive.
+    waitUntil([] { return false; }, 100);
+    const auto lines = linesOf(*Forms::get<frmChat>().txtStatus);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].text, QStringLiteral("Connecting as bob..."));
+    EXPECT_NE(Forms::get<frmBack>().Caption(), QStringLiteral("Quelvar [Disconnected]"));
+    EXPECT_EQ(Forms::get<frmBack>().StatBar->Panel(1), QStringLiteral("Logged In"));
+    EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+TEST_F(GameSocketTest, RefusedConnection)
+{
+    fake->refuseGame();
+    loginThroughDialog(QStringLiteral("carol"), QStringLiteral("secret"));
+    // The world is not reset by the error: what the buffer holds stays.
+    connection().RecvBuffer = "kept";
+    frmMain& game = Forms::get<frmMain>();
+    ASSERT_TRUE(waitUntil([&] { return game.Caption() == QStringLiteral("Quelvar [Error Connecting]"); }));
+
+    const auto lines = linesOf(*Forms::get<frmChat>().txtStatus);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].text, QStringLiteral("Couldn't establish a connection!"));
+    EXPECT_EQ(lines[0].colour, QColor(0, 0, 0));
+    frmBack& back = Forms::get<frmBack>();
+    EXPECT_EQ(back.cmdConnect->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(game.mnuFileConnect->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(back.StatBar->Panel(1), QStringLiteral("Not Logged In"));
+    EXPECT_NE(back.Caption(), QStringLiteral("Quelvar [Disconnected]"));
+    EXPECT_EQ(connection().RecvBuffer, QByteArray("kept"));
+    // The error log names the socket's error.
+    ASSERT_TRUE(Forms::isLoaded<frmDebug>());
+    EXPECT_TRUE(Forms::get<frmDebug>().txtLog->Text().contains(QStringLiteral("Error #10061 ")));
+    EXPECT_TRUE(Forms::get<frmDebug>().txtLog->Text().contains(QStringLiteral(" in frmMain,Wsk_Error")));
+}
+
+TEST_F(GameSocketTest, ReceivedBytesOnlyGoToTheBuffer)
+{
+    connectGame();
+    const QByteArray stream = ServerFrame('c', {"ann", "hi", "\x05"}) + Bytes("\xA6" "b\0");
+    fake->sendGame(stream);
+    ASSERT_TRUE(waitUntil([&] { return connection().RecvBuffer.size() >= stream.size(); }));
+    EXPECT_EQ(connection().RecvBuffer, stream);
+}
