@@ -1,0 +1,153 @@
+#include "world/MapFile.h"
+
+#include "foundation/Ansi.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/SettingsState.h"
+#include "world/WorldState.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+#include <vector>
+
+namespace {
+constexpr int kFirstWalls = 8;    // "=", ":" and "#": tiles 8 to 23
+constexpr int kSecondWalls = 24;  // "/": tiles 24 to 39
+constexpr int kFamilySize = 16;
+
+// Tile code of each character below 128; everything else is open ground (1).
+constexpr std::array<qint16, 128> makeCharCodes()
+{
+    std::array<qint16, 128> codes{};
+    for (auto& c : codes)
+        c = 1;
+    codes['-'] = 2;
+    codes['^'] = 3;
+    codes['v'] = 4;
+    codes['/'] = kSecondWalls;
+    codes['!'] = 6;
+    codes['&'] = 7;
+    codes['='] = kFirstWalls;
+    codes[':'] = 9;
+    codes['#'] = 10;
+    return codes;
+}
+constexpr std::array<qint16, 128> kCharCodes = makeCharCodes();
+
+inline qint16 charCode(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < kCharCodes.size() ? kCharCodes[u] : qint16(1);
+}
+
+// A wall's tile within its family by which neighbours are walls of the same
+// family: index left * 8 + right * 4 + up * 2 + down.
+constexpr std::array<qint16, 16> kWallShape = {
+    0,   // none
+    10,  // down
+    9,   // up
+    2,   // up, down
+    11,  // right
+    14,  // right, down
+    13,  // right, up
+    6,   // right, up, down
+    8,   // left
+    12,  // left, down
+    15,  // left, up
+    4,   // left, up, down
+    1,   // left, right
+    5,   // left, right, down
+    7,   // left, right, up
+    3,   // all four
+};
+
+inline bool inFamily(int code, int family) { return unsigned(code - family) < unsigned(kFamilySize); }
+
+// Cell access for the passes: straight into the grid when every index the
+// passes can form is known to lie in it, else through the checked layer.
+struct RawCells {
+    qint16* cells;
+    qint16 get(int x, int y) const { return cells[x + kMapCells * y]; }
+    void set(int x, int y, qint16 v) { cells[x + kMapCells * y] = v; }
+};
+struct CheckedCells {
+    MapLayer& layer;
+    qint16 get(int x, int y) const { return layer.get(x, y); }
+    void set(int x, int y, qint16 v) { layer.set(x, y, v); }
+};
+
+// The wrapped neighbour index of every index 0..last on a map of that size.
+// A size of 0 wraps nowhere: its neighbours are outside every grid, which
+// the checked access reports when a wall first looks at them.
+std::vector<int> wrapped(int last, int size, int step)
+{
+    std::vector<int> out(last >= 0 ? last + 1 : 0, -1);
+    if (size != 0)
+        for (int i = 0; i <= last; ++i)
+            out[i] = (i + step + size) % size;
+    return out;
+}
+
+template <class Cells>
+void decode(Cells cells, const QString& text, int maxX, int maxY, int width, int height)
+{
+    const QChar* chars = text.constData();
+    const qsizetype count = text.size();
+    qsizetype next = 0;
+    for (int y = 0; y <= maxY && next < count; ++y)
+        for (int x = 0; x <= maxX && next < count; ++x)
+            cells.set(x, y, charCode(chars[next++]));
+
+    const std::vector<int> left = wrapped(maxX, width, -1);
+    const std::vector<int> right = wrapped(maxX, width, 1);
+    const std::vector<int> up = wrapped(maxY, height, -1);
+    const std::vector<int> down = wrapped(maxY, height, 1);
+    // Re-coding keeps every wall inside its family, so the neighbour tests
+    // see the same walls whatever the order of the walk.
+    for (const int family : {kFirstWalls, kSecondWalls}) {
+        for (int y = 0; y <= maxY; ++y) {
+            for (int x = 0; x <= maxX; ++x) {
+                if (!inFamily(cells.get(x, y), family))
+                    continue;
+                const int shape = inFamily(cells.get(left[x], y), family) << 3 |
+                                  inFamily(cells.get(right[x], y), family) << 2 |
+                                  inFamily(cells.get(x, up[y]), family) << 1 |
+                                  inFamily(cells.get(x, down[y]), family);
+                cells.set(x, y, static_cast<qint16>(family + kWallShape[shape]));
+            }
+        }
+    }
+}
+
+bool inRange(int v, int low, int high) { return v >= low && v <= high; }
+} // namespace
+
+void DecodeMap(const QString& text)
+{
+    World& w = world();
+    const int maxX = w.MaxX, maxY = w.MaxY, width = w.MapWidth, height = w.MapHeight;
+    // With the last indexes inside the grid and the wrapping sizes no larger
+    // than it, every cell and neighbour index lies in 0..149.
+    if (inRange(maxX, 0, kMapCells - 1) && inRange(maxY, 0, kMapCells - 1) && inRange(width, 1, kMapCells) &&
+        inRange(height, 1, kMapCells))
+        decode(RawCells{w.MapTerrain.data()}, text, maxX, maxY, width, height);
+    else
+        decode(CheckedCells{w.MapTerrain}, text, maxX, maxY, width, height);
+}
+
+QString MapFilePath(const QString& MapID) { return settings().MapPath + MapID + QStringLiteral(".map"); }
+
+bool MapFileExists(const QString& MapID) { return QFileInfo(MapFilePath(MapID)).isFile(); }
+
+bool LoadMapFile(const QString& MapID)
+{
+    if (!MapFileExists(MapID))
+        return false;
+    QFile file(MapFilePath(MapID));
+    if (!file.open(QIODevice::ReadOnly))
+        Raise(errPermissionDenied);
+    const QByteArray bytes = file.readAll();
+    file.close();
+    DecodeMap(FromAnsi(bytes));
+    return true;
+}
