@@ -88,8 +88,42 @@ std::vector<int> wrapped(int last, int size, int step)
     return out;
 }
 
+// The map's last indexes and every index's wrapped neighbours.
+struct Wrap {
+    int maxX, maxY;
+    std::vector<int> left, right, up, down;
+    Wrap(int maxX, int maxY, int width, int height)
+        : maxX(maxX), maxY(maxY), left(wrapped(maxX, width, -1)), right(wrapped(maxX, width, 1)),
+          up(wrapped(maxY, height, -1)), down(wrapped(maxY, height, 1))
+    {
+    }
+};
+
+// Re-codes every cell whose code lies in first..last by its family's tile
+// for its neighbours in the same family. Re-coding keeps each wall inside
+// its family, so the neighbour tests see the same walls whatever the order
+// of the walk, and the two families may share one walk.
 template <class Cells>
-void decode(Cells cells, const QString& text, int maxX, int maxY, int width, int height)
+void retileWalls(Cells cells, int first, int last, const Wrap& wrap)
+{
+    const unsigned span = unsigned(last - first);
+    for (int y = 0; y <= wrap.maxY; ++y) {
+        for (int x = 0; x <= wrap.maxX; ++x) {
+            const int code = cells.get(x, y);
+            if (unsigned(code - first) > span)
+                continue;
+            const int family = code < kSecondWalls ? kFirstWalls : kSecondWalls;
+            const int shape = inFamily(cells.get(wrap.left[x], y), family) << 3 |
+                              inFamily(cells.get(wrap.right[x], y), family) << 2 |
+                              inFamily(cells.get(x, wrap.up[y]), family) << 1 |
+                              inFamily(cells.get(x, wrap.down[y]), family);
+            cells.set(x, y, static_cast<qint16>(family + kWallShape[shape]));
+        }
+    }
+}
+
+template <class Cells>
+void placeCharacters(Cells cells, const QString& text, int maxX, int maxY)
 {
     const QChar* chars = text.constData();
     const qsizetype count = text.size();
@@ -97,26 +131,6 @@ void decode(Cells cells, const QString& text, int maxX, int maxY, int width, int
     for (int y = 0; y <= maxY && next < count; ++y)
         for (int x = 0; x <= maxX && next < count; ++x)
             cells.set(x, y, charCode(chars[next++]));
-
-    const std::vector<int> left = wrapped(maxX, width, -1);
-    const std::vector<int> right = wrapped(maxX, width, 1);
-    const std::vector<int> up = wrapped(maxY, height, -1);
-    const std::vector<int> down = wrapped(maxY, height, 1);
-    // Re-coding keeps every wall inside its family, so the neighbour tests
-    // see the same walls whatever the order of the walk.
-    for (const int family : {kFirstWalls, kSecondWalls}) {
-        for (int y = 0; y <= maxY; ++y) {
-            for (int x = 0; x <= maxX; ++x) {
-                if (!inFamily(cells.get(x, y), family))
-                    continue;
-                const int shape = inFamily(cells.get(left[x], y), family) << 3 |
-                                  inFamily(cells.get(right[x], y), family) << 2 |
-                                  inFamily(cells.get(x, up[y]), family) << 1 |
-                                  inFamily(cells.get(x, down[y]), family);
-                cells.set(x, y, static_cast<qint16>(family + kWallShape[shape]));
-            }
-        }
-    }
 }
 
 bool inRange(int v, int low, int high) { return v >= low && v <= high; }
@@ -125,14 +139,21 @@ bool inRange(int v, int low, int high) { return v >= low && v <= high; }
 void DecodeMap(const QString& text)
 {
     World& w = world();
-    const int maxX = w.MaxX, maxY = w.MaxY, width = w.MapWidth, height = w.MapHeight;
+    const Wrap wrap(w.MaxX, w.MaxY, w.MapWidth, w.MapHeight);
     // With the last indexes inside the grid and the wrapping sizes no larger
-    // than it, every cell and neighbour index lies in 0..149.
-    if (inRange(maxX, 0, kMapCells - 1) && inRange(maxY, 0, kMapCells - 1) && inRange(width, 1, kMapCells) &&
-        inRange(height, 1, kMapCells))
-        decode(RawCells{w.MapTerrain.data()}, text, maxX, maxY, width, height);
-    else
-        decode(CheckedCells{w.MapTerrain}, text, maxX, maxY, width, height);
+    // than it, every cell and neighbour index lies in 0..149: no checks, and
+    // both families in one walk since nothing can fail half-way.
+    if (inRange(w.MaxX, 0, kMapCells - 1) && inRange(w.MaxY, 0, kMapCells - 1) && inRange(w.MapWidth, 1, kMapCells) &&
+        inRange(w.MapHeight, 1, kMapCells)) {
+        const RawCells cells{w.MapTerrain.data()};
+        placeCharacters(cells, text, w.MaxX, w.MaxY);
+        retileWalls(cells, kFirstWalls, kSecondWalls + kFamilySize - 1, wrap);
+    } else {
+        const CheckedCells cells{w.MapTerrain};
+        placeCharacters(cells, text, w.MaxX, w.MaxY);
+        retileWalls(cells, kFirstWalls, kFirstWalls + kFamilySize - 1, wrap);
+        retileWalls(cells, kSecondWalls, kSecondWalls + kFamilySize - 1, wrap);
+    }
 }
 
 QString MapFilePath(const QString& MapID) { return settings().MapPath + MapID + QStringLiteral(".map"); }
