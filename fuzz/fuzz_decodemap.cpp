@@ -16,7 +16,6 @@ bool isTerrainTile(qint16 t) { return (t >= 1 && t <= 4) || (t >= 6 && t <= 39);
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    resetWorldState();
     World& w = world();
     w.MapTerrain.fill(1);
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -167,7 +167,9 @@ bool LoadMapFile(const QString& MapID)
     QFile file(MapFilePath(MapID));
     if (!file.open(QIODevice::ReadOnly))
         Raise(errPermissionDenied);
-    const QByteArray bytes = file.readAll();
+    // No cell lies past the 22,500th character whatever the map size, so a
+    // huge file is not read into memory whole.
+    const QByteArray bytes = file.read(kMapCells * kMapCells);
     file.close();
     DecodeMap(FromAnsi(bytes));
     return true;

@@ -15,7 +15,7 @@ void DecodeMap(const QString& text);
 QString MapFilePath(const QString& MapID);
 // True when that path names a normal file (not a folder).
 bool MapFileExists(const QString& MapID);
-// Reads the map file of that name whole (bytes in the code page) and decodes
-// it; returns false and changes nothing when there is no such file. A file
+// Reads the map file of that name (bytes in the code page, as far as the
+// last cell) and decodes it; returns false and changes nothing when there is no such file. A file
 // that exists but cannot be read raises "Permission denied".
 bool LoadMapFile(const QString& MapID);

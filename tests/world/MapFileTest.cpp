@@ -204,5 +204,11 @@ TEST_F(WorldTest, LoadMapReadsTheFileAsCodePageBytes)
     }
     EXPECT_EQ(count(world().MapTerrain, 6), kAll);
     EXPECT_TRUE(MapFileExists(QStringLiteral("Arena")));
+
+    // A file longer than the map: the rest is ignored.
+    writeFile(QStringLiteral("Map/Long.map"), QByteArray(kAll, '-') + QByteArray(5000, '^'));
+    QString longName = QStringLiteral("Long");
+    Forms::get<frmMain>().LoadMap(longName);
+    EXPECT_EQ(count(world().MapTerrain, 2), kAll);
     EXPECT_EQ(MapFilePath(QStringLiteral("Arena")), programFolder() + QStringLiteral("/Map/Arena.map"));
 }
