@@ -34,43 +34,32 @@ void useStandardMapSize()
     w.MapWidth = w.MapHeight = kMapCells;
     w.MaxX = w.MaxY = kMapCells - 1;
 }
-} // namespace
 
-static void BM_DecodeMap(benchmark::State& state)
+void decodeRepeatedly(benchmark::State& state, const QString& text)
 {
     useStandardMapSize();
-    const QString text = designedMap();
     for (auto _ : state) {
         DecodeMap(text);
         benchmark::DoNotOptimize(world().MapTerrain.data());
     }
     state.SetItemsProcessed(state.iterations() * text.size());
 }
+} // namespace
+
+static void BM_DecodeMap(benchmark::State& state) { decodeRepeatedly(state, designedMap()); }
 BENCHMARK(BM_DecodeMap);
 
-// The worst case for the wall passes: every cell a wall.
+// The worst case for the wall walk: every cell a wall.
 static void BM_DecodeMapAllWalls(benchmark::State& state)
 {
-    useStandardMapSize();
-    const QString text(kMapCells * kMapCells, QLatin1Char('='));
-    for (auto _ : state) {
-        DecodeMap(text);
-        benchmark::DoNotOptimize(world().MapTerrain.data());
-    }
-    state.SetItemsProcessed(state.iterations() * text.size());
+    decodeRepeatedly(state, QString(kMapCells * kMapCells, QLatin1Char('=')));
 }
 BENCHMARK(BM_DecodeMapAllWalls);
 
 // The floor: open ground only, so the wall walk finds nothing to re-code.
 static void BM_DecodeMapOpenGround(benchmark::State& state)
 {
-    useStandardMapSize();
-    const QString text(kMapCells * kMapCells, QLatin1Char('_'));
-    for (auto _ : state) {
-        DecodeMap(text);
-        benchmark::DoNotOptimize(world().MapTerrain.data());
-    }
-    state.SetItemsProcessed(state.iterations() * text.size());
+    decodeRepeatedly(state, QString(kMapCells * kMapCells, QLatin1Char('_')));
 }
 BENCHMARK(BM_DecodeMapOpenGround);
 
