@@ -76,15 +76,16 @@ struct CheckedCells {
     void set(int x, int y, qint16 v) { layer.set(x, y, v); }
 };
 
-// The wrapped neighbour index of every index 0..last on a map of that size.
-// A size of 0 wraps nowhere: its neighbours are outside every grid, which
-// the checked access reports when a wall first looks at them.
-std::vector<int> wrapped(int last, int size, int step)
+// The wrapped previous (before) or next neighbour of every index 0..last on
+// a map of that size: (i - 1 + size) mod size, (i + 1) mod size. A size of 0
+// wraps nowhere: its neighbours are outside every grid, which the checked
+// access reports when a wall first looks at them.
+std::vector<int> wrapped(int last, int size, bool before)
 {
     std::vector<int> out(last >= 0 ? last + 1 : 0, -1);
     if (size != 0)
         for (int i = 0; i <= last; ++i)
-            out[i] = (i + step + size) % size;
+            out[i] = (before ? i - 1 + size : i + 1) % size;
     return out;
 }
 
@@ -93,8 +94,8 @@ struct Wrap {
     int maxX, maxY;
     std::vector<int> left, right, up, down;
     Wrap(int maxX, int maxY, int width, int height)
-        : maxX(maxX), maxY(maxY), left(wrapped(maxX, width, -1)), right(wrapped(maxX, width, 1)),
-          up(wrapped(maxY, height, -1)), down(wrapped(maxY, height, 1))
+        : maxX(maxX), maxY(maxY), left(wrapped(maxX, width, true)), right(wrapped(maxX, width, false)),
+          up(wrapped(maxY, height, true)), down(wrapped(maxY, height, false))
     {
     }
 };

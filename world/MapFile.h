@@ -16,6 +16,7 @@ QString MapFilePath(const QString& MapID);
 // True when that path names a normal file (not a folder).
 bool MapFileExists(const QString& MapID);
 // Reads the map file of that name (bytes in the code page, as far as the
-// last cell) and decodes it; returns false and changes nothing when there is no such file. A file
-// that exists but cannot be read raises "Permission denied".
+// last cell) and decodes it; returns false and changes nothing when there is
+// no such file. A file that exists but cannot be read raises "Permission
+// denied".
 bool LoadMapFile(const QString& MapID);
