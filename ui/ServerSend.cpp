@@ -2,6 +2,8 @@
 
 #include "ui/frmMain.h"
 
+#include <QSignalBlocker>
+
 namespace {
 std::function<void(const QString&, const QString&)>& observer()
 {
@@ -18,3 +20,12 @@ void ServerSend(const QString& CtrlChar, const QString& Msg)
 }
 
 void setServerSendObserver(std::function<void(const QString&, const QString&)> o) { observer() = std::move(o); }
+
+void CloseGameSocket()
+{
+    QTcpSocket* socket = Forms::get<frmMain>().Wsk;
+    const QSignalBlocker quiet(socket);
+    // What was sent just before (the disconnect command) still goes out.
+    socket->flush();
+    socket->abort();
+}
