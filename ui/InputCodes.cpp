@@ -1,6 +1,10 @@
 #include "ui/InputCodes.h"
 
+#include "foundation/Twips.h"
+
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
 
 int VirtualKeyCode(const QKeyEvent& event)
 {
@@ -62,4 +66,35 @@ int MouseButtonCode(Qt::MouseButton button)
     case Qt::MiddleButton: return 4;
     default: return 0;
     }
+}
+
+namespace {
+class MouseDownFilter : public QObject {
+public:
+    MouseDownFilter(QWidget* widget, std::function<void(int, int, float, float)> handler)
+        : QObject(widget)
+        , handler_(std::move(handler))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* m = static_cast<QMouseEvent*>(event);
+            const QPoint p = m->position().toPoint();
+            handler_(MouseButtonCode(m->button()), ShiftState(m->modifiers()), toTwips(p.x()), toTwips(p.y()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(int, int, float, float)> handler_;
+};
+} // namespace
+
+void OnMouseDown(QWidget* widget, std::function<void(int Button, int Shift, float X, float Y)> handler)
+{
+    new MouseDownFilter(widget, std::move(handler));
 }

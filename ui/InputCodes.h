@@ -5,8 +5,10 @@
 // buttons 1 left, 2 right, 4 middle.
 
 #include <Qt>
+#include <functional>
 
 class QKeyEvent;
+class QWidget;
 
 constexpr int vbKeyReturn = 13;
 constexpr int vbKeyLeft = 37;
@@ -26,3 +28,8 @@ int VirtualKeyCode(const QKeyEvent& event);
 int ShiftState(const QKeyEvent& event);
 int ShiftState(Qt::KeyboardModifiers modifiers);
 int MouseButtonCode(Qt::MouseButton button);
+
+// Calls the handler with the button code, the Shift state and the position in
+// twips whenever a mouse button goes down on the widget (push buttons report
+// only left clicks by themselves).
+void OnMouseDown(QWidget* widget, std::function<void(int Button, int Shift, float X, float Y)> handler);

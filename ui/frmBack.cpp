@@ -98,8 +98,8 @@ frmBack::frmBack()
         auto* b = new QPushButton(Picture2);
         b->setFont(buttonFont);
         cmdAlias[i] = b;
-        b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, i] { cmdAlias_Click(i); });
+        OnMouseDown(b, [this, i](int button, int shift, float x, float y) { cmdAlias_MouseDown(i, button, shift, x, y); });
         if (i == 3 || i == 21) {
             b->setGeometry(0, toPixels(555 + 23 * 285), toPixels(75), toPixels(300));
             b->hide();
@@ -192,17 +192,6 @@ bool frmBack::eventFilter(QObject* watched, QEvent* event)
         if (!Picture3->childAt(m->position().toPoint()))
             Picture3_Click();
         return false;
-    }
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (int i = 0; i < static_cast<int>(cmdAlias.size()); ++i) {
-            if (watched != cmdAlias[i])
-                continue;
-            auto* m = static_cast<QMouseEvent*>(event);
-            const QPoint p = m->position().toPoint();
-            cmdAlias_MouseDown(i, MouseButtonCode(m->button()), ShiftState(m->modifiers()), toTwips(p.x()),
-                               toTwips(p.y()));
-            break;
-        }
     }
     return Form<QMainWindow>::eventFilter(watched, event);
 }
