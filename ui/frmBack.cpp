@@ -333,9 +333,14 @@ void frmBack::mnuFileConnect_Click()
         Forms::get<frmConnect>().Show();
         return;
     }
+    DisconnectSteps(mnuFileConnect);
+}
+
+void frmBack::DisconnectSteps(QAction* connectItem)
+{
     ServerSend(QStringLiteral("d"), QString());
     DoEvents();
-    mnuFileConnect->setText(QStringLiteral("Connect"));
+    connectItem->setText(QStringLiteral("Connect"));
     if (frmConnect* login = Forms::find<frmConnect>())
         login->Hide();
     cmdConnect->setText(QStringLiteral("Connect"));

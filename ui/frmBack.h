@@ -54,6 +54,10 @@ public:
     void cmdConnect_Click();
     void mnuFileConnect_Click();
 
+    // The disconnect steps of the two Connect commands; connectItem is the
+    // File > Connect item of the window whose command runs.
+    void DisconnectSteps(QAction* connectItem);
+
     // Adds an MDI child window.
     void addChild(QMdiSubWindow* child);
     // Shows the menus of the active child in place of the window's own.

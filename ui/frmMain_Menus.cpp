@@ -16,7 +16,6 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsIO.h"
 #include "foundation/SettingsState.h"
-#include "foundation/TextOutput.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
 #include "platform/Services.h"
@@ -134,17 +133,8 @@ void frmMain::mnuFileConnect_Click()
         Forms::get<frmConnect>().Show();
         return;
     }
-    ServerSend(QStringLiteral("d"), QString());
-    DoEvents();
-    mnuFileConnect->setText(QStringLiteral("Connect"));
-    if (frmConnect* login = Forms::find<frmConnect>())
-        login->Hide();
-    frmBack& back = Forms::get<frmBack>();
-    back.cmdConnect->setText(QStringLiteral("Connect"));
-    back.StatBar->setPanel(1, QStringLiteral("Not Logged In"));
-    AddText(QStringLiteral("Disconnected"), *Forms::get<frmChat>().txtStatus, 255, true, true, false);
-    ResetWorld();
-    CloseGameSocket();
+    // The caption of this window's own Connect button stays as it is.
+    Forms::get<frmBack>().DisconnectSteps(mnuFileConnect);
 }
 
 void frmMain::mnuFileExit_Click()
