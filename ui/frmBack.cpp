@@ -255,9 +255,9 @@ void frmBack::txtSend_KeyDown(int& KeyCode, int Shift)
             if (isArrow(KeyCode)) {
                 txtSend->clear();
                 txtSend->clearEditText();
-            }
-            else
+            } else {
                 swallowKey_ = true;
+            }
             return;
         }
         if (KeyCode == vbKeyNumpad0 + 5) {

@@ -32,7 +32,6 @@ QPixmap unreadMark()
 
 const char* const kTabCaptions[] = {"Game Chat", "Global Chat", "Help Chat", "Trainer", "Team Chat"};
 constexpr int kTeamTab = 4;
-
 } // namespace
 
 frmChat::frmChat()
@@ -139,10 +138,10 @@ void frmChat::Form_Resize()
     // window) skips that step and the next one still runs.
     const int h = Height();
     const int tabTarget = h - 700;
-    if (tabTarget >= 0)
+    if (tabTarget >= 0) {
         tabArea->resize(tabArea->width(), std::max(0, toPixels(tabTarget) - SSTab1->height()));
-    if (tabTarget >= 0)
         WhoList->resize(WhoList->width(), toPixels(tabTarget));
+    }
     for (RichTextBox* box : boxes()) {
         const int boxTarget = SSTab1Height() - 300;
         if (boxTarget >= 0)
