@@ -3,4 +3,5 @@
 frmWho::frmWho()
 {
     setWindowTitle(QStringLiteral("Who's Online - 0 Players Online."));
+    StatusBar1 = new StatusBar({}, this);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The who-online window.
 
+#include "foundation/Controls.h"
 #include "foundation/Forms.h"
 
 #include <QWidget>
@@ -9,4 +10,6 @@ class frmWho : public Form<QWidget> {
     Q_OBJECT
 public:
     frmWho();
+
+    StatusBar* StatusBar1;  // shows a simple text while the list is requested
 };

@@ -1,12 +1,30 @@
 #include "ui/frmBack.h"
 
+#include "connection/frmConnect.h"
+#include "foundation/MenuState.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/SettingsState.h"
+#include "foundation/TextOutput.h"
 #include "foundation/Twips.h"
+#include "foundation/Utilities.h"
+#include "platform/Endpoints.h"
+#include "ui/Focus.h"
+#include "ui/InputCodes.h"
+#include "ui/ServerSend.h"
+#include "ui/frmBtnEdit.h"
+#include "ui/frmChat.h"
 #include "ui/frmMain.h"
+#include "world/Viewport.h"
+#include "world/WorldReset.h"
 
+#include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QVBoxLayout>
+#include <QtEndian>
 
 namespace {
 QFont arial825()
@@ -15,6 +33,30 @@ QFont arial825()
     f.setPointSizeF(8.25);
     return f;
 }
+
+constexpr int kMaxLineLength = 250;
+
+// The direction text of a walking key; empty for other keys.
+QString walkDirection(int keyCode)
+{
+    switch (keyCode) {
+    case vbKeyUp:
+    case vbKeyNumpad0 + 8: return QStringLiteral("&n&");
+    case vbKeyRight:
+    case vbKeyNumpad0 + 6: return QStringLiteral("&e&");
+    case vbKeyDown:
+    case vbKeyNumpad0 + 2: return QStringLiteral("&s&");
+    case vbKeyLeft:
+    case vbKeyNumpad0 + 4: return QStringLiteral("&w&");
+    case vbKeyNumpad0 + 7: return QStringLiteral("&n&w&");
+    case vbKeyNumpad0 + 9: return QStringLiteral("&n&e&");
+    case vbKeyNumpad0 + 1: return QStringLiteral("&s&w&");
+    case vbKeyNumpad0 + 3: return QStringLiteral("&s&e&");
+    default: return QString();
+    }
+}
+
+bool isArrow(int keyCode) { return keyCode >= vbKeyLeft && keyCode <= vbKeyDown; }
 } // namespace
 
 frmBack::frmBack()
@@ -56,6 +98,8 @@ frmBack::frmBack()
         auto* b = new QPushButton(Picture2);
         b->setFont(buttonFont);
         cmdAlias[i] = b;
+        connect(b, &QPushButton::clicked, this, [this, i] { cmdAlias_Click(i); });
+        OnMouseDown(b, [this, i](int button, int shift, float x, float y) { cmdAlias_MouseDown(i, button, shift, x, y); });
         if (i == 3 || i == 21) {
             b->setGeometry(0, toPixels(555 + 23 * 285), toPixels(75), toPixels(300));
             b->hide();
@@ -67,12 +111,18 @@ frmBack::frmBack()
 
     Picture3 = new QWidget(central);
     Picture3->setFixedHeight(toPixels(855));
+    Picture3->installEventFilter(this);
     outer->addWidget(Picture3);
     txtSend = new QComboBox(Picture3);
     txtSend->setEditable(true);
     txtSend->setInsertPolicy(QComboBox::NoInsert);
+    // The line is typed as it is: no completion from the history.
+    txtSend->setCompleter(nullptr);
     txtSend->setFont(buttonFont);
     txtSend->setGeometry(0, toPixels(200), toPixels(13755), toPixels(330));
+    // The combo box keeps the focus for its line edit and hands the keys on,
+    // so the keyboard layer sees every key here first.
+    txtSend->installEventFilter(this);
     StatBar = new StatusBar({toPixels(1275), toPixels(12000), toPixels(1814)}, Picture3);
     StatBar->setGeometry(0, toPixels(550), toPixels(15240), toPixels(285));
     StatBar->setPanelToolTip(1, QStringLiteral("Connection Status"));
@@ -89,6 +139,12 @@ frmBack::frmBack()
     menus_->addMenu(mnuFile);
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmBack::showMenusOf);
+    connect(txtSend, &QComboBox::editTextChanged, this, &frmBack::txtSend_Change);
+    connect(txtSend, &QComboBox::activated, this, &frmBack::txtSend_Click);
+    connect(cmdConnect, &QPushButton::clicked, this, &frmBack::cmdConnect_Click);
+    connect(mnuFileConnect, &QAction::triggered, this, &frmBack::mnuFileConnect_Click);
+    // The exit procedure is the game window's.
+    connect(mnuFileExit, &QAction::triggered, this, [] { Forms::get<frmMain>().mnuFileExit_Click(); });
 
     resize(toPixels(15240), toPixels(10710));
 }
@@ -124,4 +180,172 @@ void frmBack::showMenusOf(QMdiSubWindow* child)
     } else {
         menus_->addMenu(mnuFile);
     }
+}
+
+bool frmBack::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtSend && event->type() == QEvent::KeyPress)
+        return keyDown(static_cast<QKeyEvent*>(event));
+    if (watched == Picture3 && event->type() == QEvent::MouseButtonRelease) {
+        // Only the strip's own empty part, not the status bar on it.
+        auto* m = static_cast<QMouseEvent*>(event);
+        if (!Picture3->childAt(m->position().toPoint()))
+            Picture3_Click();
+        return false;
+    }
+    return Form<QMainWindow>::eventFilter(watched, event);
+}
+
+bool frmBack::keyDown(QKeyEvent* event)
+{
+    int keyCode = VirtualKeyCode(*event);
+    const int original = keyCode;
+    swallowKey_ = false;
+    txtSend_KeyDown(keyCode, ShiftState(*event));
+    return swallowKey_ || (original != 0 && keyCode == 0);
+}
+
+bool frmBack::loadMapPointer(const QString& fileName)
+{
+    QFile file(platform::programFolder() + QLatin1Char('/') + fileName);
+    if (!file.exists())
+        return false;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    QPixmap image;
+    image.loadFromData(bytes, "CUR");
+    if (image.isNull())
+        image.loadFromData(bytes);
+    PictureBox* map = Forms::get<frmMain>().picMap;
+    if (image.isNull()) {
+        map->setCursor(QCursor(Qt::ArrowCursor));
+        return true;
+    }
+    // A pointer file keeps its hot spot in the first directory entry.
+    int hotX = -1;
+    int hotY = -1;
+    if (bytes.size() >= 14) {
+        hotX = qFromLittleEndian<quint16>(bytes.constData() + 10);
+        hotY = qFromLittleEndian<quint16>(bytes.constData() + 12);
+        if (hotX >= image.width() || hotY >= image.height())
+            hotX = hotY = -1;
+    }
+    map->setCursor(QCursor(image, hotX, hotY));
+    return true;
+}
+
+void frmBack::txtSend_KeyDown(int& KeyCode, int Shift)
+{
+    // The map's pointer shows whether Shift is held.
+    if (Shift == vbShiftMask && !bShiftCursor) {
+        if (!loadMapPointer(QStringLiteral("Cursor2.cur")))
+            return;
+        bShiftCursor = true;
+    } else if (Shift == 0 && bShiftCursor) {
+        if (!loadMapPointer(QStringLiteral("Cursor1.cur")))
+            return;
+        bShiftCursor = false;
+    }
+
+    if (optionMenus().mnuKeyMove.Checked()) {
+        const QString direction = walkDirection(KeyCode);
+        if (!direction.isEmpty()) {
+            ServerSend(QStringLiteral("m"), direction);
+            if (isArrow(KeyCode)) {
+                txtSend->clear();
+                txtSend->clearEditText();
+            } else {
+                swallowKey_ = true;
+            }
+            return;
+        }
+        if (KeyCode == vbKeyNumpad0 + 5) {
+            UpdateViewport();
+            swallowKey_ = true;
+            return;
+        }
+    }
+
+    const QString text = txtSend->currentText();
+    if (KeyCode == vbKeyBackquote && Shift == vbShiftMask && text.size() < 2) {
+        txtSend->clearEditText();
+        KeyCode = 0;
+        return;
+    }
+
+    if (KeyCode == vbKeyReturn && !text.isEmpty()) {
+        if (text.startsWith(QLatin1Char('/'))) {
+            ServerSend(QStringLiteral("C"), text.mid(1));
+        } else {
+            const QString t = StripBadChars(text);
+            if (optionMenus().mnuOptionsAdmin.Checked()) {
+                ServerSend(QStringLiteral("C"), QStringLiteral("adm ") + t);
+            } else if (optionMenus().mnuOptionsChat.Checked()) {
+                // The prefix of the channel on view; the tabs show one box at a time.
+                frmChat& chat = Forms::get<frmChat>();
+                const std::pair<RichTextBox*, const char*> prefixes[] = {
+                    {chat.txtGlobal, "c "}, {chat.txtHelp, "c "},       {chat.txtStatus, "c "},
+                    {chat.txtTrainer, "admi "}, {chat.txtTeam, "team "},
+                };
+                for (const auto& [box, prefix] : prefixes)
+                    if (!box->isHidden())
+                        ServerSend(QStringLiteral("C"), QLatin1String(prefix) + t);
+            } else {
+                ServerSend(QStringLiteral("C"), t);
+            }
+        }
+        txtSend->insertItem(0, text);
+        txtSend->setCurrentIndex(-1);
+        txtSend->clearEditText();
+        KeyCode = 0;
+    }
+}
+
+void frmBack::txtSend_Change()
+{
+    const QString text = txtSend->currentText();
+    if (text.size() > kMaxLineLength)
+        txtSend->setEditText(text.left(kMaxLineLength));
+}
+
+void frmBack::txtSend_Click() { SetFocusIfAble(Forms::get<frmMain>().picMap); }
+
+void frmBack::Picture3_Click() { SetFocusIfAble(Forms::get<frmMain>().picMap); }
+
+void frmBack::cmdAlias_Click(int Index)
+{
+    ServerSend(QStringLiteral("C"), settings().Buttons.at(static_cast<std::size_t>(Index)).Command);
+    SetFocusIfAble(txtSend);
+}
+
+void frmBack::cmdAlias_MouseDown(int Index, int Button, int, float, float)
+{
+    if (Button == vbRightButton)
+        Forms::get<frmBtnEdit>().EditButton(Index);
+}
+
+void frmBack::cmdConnect_Click() { mnuFileConnect_Click(); }
+
+void frmBack::mnuFileConnect_Click()
+{
+    if (cmdConnect->text() == QLatin1String("Connect")) {
+        Forms::get<frmConnect>().Show();
+        return;
+    }
+    DisconnectSteps(mnuFileConnect);
+}
+
+void frmBack::DisconnectSteps(QAction* connectItem)
+{
+    ServerSend(QStringLiteral("d"), QString());
+    DoEvents();
+    connectItem->setText(QStringLiteral("Connect"));
+    if (frmConnect* login = Forms::find<frmConnect>())
+        login->Hide();
+    cmdConnect->setText(QStringLiteral("Connect"));
+    StatBar->setPanel(1, QStringLiteral("Not Logged In"));
+    AddText(QStringLiteral("Disconnected"), *Forms::get<frmChat>().txtStatus, 255, true, true, false);
+    ResetWorld();
+    CloseGameSocket();
 }

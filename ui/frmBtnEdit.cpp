@@ -4,3 +4,8 @@ frmBtnEdit::frmBtnEdit()
 {
     setWindowTitle(QStringLiteral("Edit Button"));
 }
+
+void frmBtnEdit::EditButton(int)
+{
+    Show();
+}

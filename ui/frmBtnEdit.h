@@ -9,4 +9,7 @@ class frmBtnEdit : public Form<QWidget> {
     Q_OBJECT
 public:
     frmBtnEdit();
+
+    // Opens the editor on one user button.
+    void EditButton(int Index);
 };

@@ -1,9 +1,13 @@
 #include "ui/frmChat.h"
 
 #include "foundation/Twips.h"
+#include "ui/Focus.h"
+#include "ui/InputCodes.h"
 #include "ui/frmBack.h"
+#include "ui/frmMain.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -25,6 +29,9 @@ QPixmap unreadMark()
         p.drawEllipse(QPointF(5 + i * 3, 7), 1, 1);
     return pm;
 }
+
+const char* const kTabCaptions[] = {"Game Chat", "Global Chat", "Help Chat", "Trainer", "Team Chat"};
+constexpr int kTeamTab = 4;
 } // namespace
 
 frmChat::frmChat()
@@ -33,6 +40,7 @@ frmChat::frmChat()
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     content = new QWidget(this);
     setWidget(content);
+    content->installEventFilter(this);
 
     picNewChat = new QLabel(content);
     picNewChat->setPixmap(unreadMark());
@@ -43,7 +51,7 @@ frmChat::frmChat()
     SSTab1->setFont(arial);
     SSTab1->setDrawBase(true);
     SSTab1->setExpanding(false);
-    for (const char* caption : {"Game Chat", "Global Chat", "Help Chat", "Trainer", "Team Chat"})
+    for (const char* caption : kTabCaptions)
         SSTab1->addTab(QString::fromLatin1(caption));
     SSTab1->setGeometry(toPixels(2400), 0, toPixels(11460), SSTab1->sizeHint().height());
 
@@ -70,6 +78,28 @@ frmChat::frmChat()
     WhoList->setRootIsDecorated(false);
     WhoList->header()->setStretchLastSection(true);
 
+    // A click selects a tab (or re-selects the selected one); a double click
+    // follows the click's handling of the same tab.
+    connect(SSTab1, &QTabBar::currentChanged, this, [this](int) {
+        const int previous = previousTab_;
+        previousTab_ = SSTab1->currentIndex();
+        SSTab1_Click(previous);
+    });
+    connect(SSTab1, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == SSTab1->currentIndex())
+            SSTab1_Click(index);
+    });
+    // The tab bar treats the second press of a double click as a click too,
+    // after announcing the double click; queued, the double-click step runs
+    // after that click's handling.
+    connect(
+        SSTab1, &QTabBar::tabBarDoubleClicked, this,
+        [this](int index) {
+            if (index >= 0)
+                SSTab1_DblClick();
+        },
+        Qt::QueuedConnection);
+
     Forms::get<frmBack>().addChild(this);
 }
 
@@ -78,6 +108,8 @@ void frmChat::Form_Load()
     setHeight(3055);
     setWidth(13935);
 }
+
+int frmChat::SSTab1Height() const { return toTwips(SSTab1->height() + tabArea->height()); }
 
 void frmChat::MarkTabUnread(int tab)
 {
@@ -92,4 +124,99 @@ void frmChat::ClearTabMark(int tab)
 bool frmChat::TabMarked(int tab) const
 {
     return !SSTab1->tabIcon(tab).isNull();
+}
+
+void frmChat::resizeEvent(QResizeEvent* event)
+{
+    QMdiSubWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmChat::Form_Resize()
+{
+    // Each step on its own: a height that would be negative (a very small
+    // window) skips that step and the next one still runs.
+    const int h = Height();
+    const int tabTarget = h - 700;
+    if (tabTarget >= 0) {
+        tabArea->resize(tabArea->width(), std::max(0, toPixels(tabTarget) - SSTab1->height()));
+        WhoList->resize(WhoList->width(), toPixels(tabTarget));
+    }
+    for (RichTextBox* box : boxes()) {
+        const int boxTarget = SSTab1Height() - 300;
+        if (boxTarget >= 0)
+            box->resize(box->width(), toPixels(boxTarget));
+    }
+}
+
+int frmChat::selectedTabByCaption() const
+{
+    const QString caption = SSTab1Caption();
+    for (int i = 0; i < 5; ++i)
+        if (caption == QLatin1String(kTabCaptions[i]))
+            return i;
+    return -1;
+}
+
+void frmChat::showBoxOf(int tab)
+{
+    const auto all = boxes();
+    for (int i = 0; i < 5; ++i)
+        all[i]->setVisible(i == tab);
+    ClearTabMark(tab);
+}
+
+void frmChat::SSTab1_Click(int)
+{
+    const int tab = selectedTabByCaption();
+    if (tab < 0)
+        return;
+    showBoxOf(tab);
+    SetFocusIfAble(Forms::get<frmMain>().picMap);
+}
+
+void frmChat::SSTab1_DblClick()
+{
+    const int tab = selectedTabByCaption();
+    if (tab < 0 || tab == kTeamTab)
+        return;
+    showBoxOf(tab);
+    focusInputLine();
+}
+
+void frmChat::focusInputLine() { SetFocusIfAble(Forms::get<frmBack>().txtSend); }
+
+void frmChat::Form_Click() { focusInputLine(); }
+void frmChat::Form_MouseDown(int, int, float, float) { focusInputLine(); }
+void frmChat::Form_MouseUp(int, int, float, float) { focusInputLine(); }
+void frmChat::Form_MouseMove(int, int, float, float) { focusInputLine(); }
+
+bool frmChat::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == content) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            Form_MouseDown(MouseButtonCode(m->button()), ShiftState(m->modifiers()), toTwips(m->position().toPoint().x()),
+                           toTwips(m->position().toPoint().y()));
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            Form_MouseUp(MouseButtonCode(m->button()), ShiftState(m->modifiers()), toTwips(m->position().toPoint().x()),
+                         toTwips(m->position().toPoint().y()));
+            Form_Click();
+            break;
+        }
+        case QEvent::MouseMove: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            Form_MouseMove(MouseButtonCode(m->button()), ShiftState(m->modifiers()), toTwips(m->position().toPoint().x()),
+                           toTwips(m->position().toPoint().y()));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
 }

@@ -218,4 +218,9 @@ private:
     void bindCheck(QAction* action, CheckItem& item);
 
     std::vector<QMenu*> menuBar_;
+
+    // ---- menus and buttons (frmMain_Menus.cpp) ----
+    // The "&Status" submenu lists the main window's child windows at its end.
+    void refreshWindowList();
+    std::vector<QAction*> windowListItems_;
 };
