@@ -4,25 +4,11 @@
 #include "connection/RecvBuffer.h"
 #include "support/ClientTest.h"
 #include "support/RecordingWindows.h"
+#include "tests/connection/ServerFrames.h"
 
 #include <vector>
 
 namespace {
-
-QByteArray frame(char command, const QList<QByteArray>& fields)
-{
-    QByteArray b;
-    b += '\xA6';
-    b += command;
-    b += '\0';
-    for (int i = 0; i < fields.size(); ++i) {
-        if (i)
-            b += '\0';
-        b += fields[i];
-    }
-    b += '\x01';
-    return b;
-}
 
 class RecvBufferTest : public ClientTest {
 protected:
