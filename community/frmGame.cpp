@@ -3,4 +3,6 @@
 frmGame::frmGame()
 {
     setWindowTitle(QStringLiteral("Game Information"));
+    GameLbl = new QPlainTextEdit(this);
+    GameLbl->setReadOnly(true);
 }

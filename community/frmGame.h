@@ -3,10 +3,13 @@
 
 #include "foundation/Forms.h"
 
+#include <QPlainTextEdit>
 #include <QWidget>
 
 class frmGame : public Form<QWidget> {
     Q_OBJECT
 public:
     frmGame();
+
+    QPlainTextEdit* GameLbl;  // the game information text
 };

@@ -4,3 +4,8 @@ frmWho::frmWho()
 {
     setWindowTitle(QStringLiteral("Who's Online - 0 Players Online."));
 }
+
+void frmWho::Update(const QString& RawData)
+{
+    WhoData = RawData;
+}
