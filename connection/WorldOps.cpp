@@ -7,6 +7,10 @@ namespace {
 void clearOverlay(MapLayer& layer)
 {
     const World& w = world();
+    if (w.MaxX == kMapCells - 1 && w.MaxY == kMapCells - 1) {
+        layer.fill(-1);  // the whole grid, as the loop below would do it
+        return;
+    }
     for (int x = 0; x <= w.MaxX; ++x)
         for (int y = 0; y <= w.MaxY; ++y)
             layer.set(x, y, -1);

@@ -8,7 +8,7 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQUELVAR_FUZZ=ON -DCMAKE_BUILD_TY
 cmake --build build-fuzz --parallel
 found=0
 for target in build-fuzz/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     found=1
     name=$(basename "$target")
     corpus="build-fuzz/corpus/$name"
