@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "tests/connection/ServerFrames.h"
 #include "tests/support/RecordingWindows.h"
+#include "tests/support/StartedWorld.h"
 #include "world/WorldState.h"
 
 #include <benchmark/benchmark.h>
@@ -36,11 +37,7 @@ QByteArray mixedStream()
 void startWorld()
 {
     resetWorldState();
-    World& w = world();
-    w.MapWidth = w.MapHeight = 150;
-    w.MaxX = w.MaxY = 149;
-    for (MapLayer* layer : {&w.MapSplats, &w.MapAmmo, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks})
-        layer->fill(-1);
+    StartWorld(world());
     connection().UserName = QStringLiteral("ann");
 }
 

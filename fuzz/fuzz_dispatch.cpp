@@ -10,6 +10,7 @@
 #include "foundation/SettingsState.h"
 #include "platform/Services.h"
 #include "tests/support/RecordingWindows.h"
+#include "tests/support/StartedWorld.h"
 #include "world/WorldState.h"
 
 #include <QDir>
@@ -36,13 +37,7 @@ const World& startedWorld()
 {
     static const World started = [] {
         World w;
-        w.MapWidth = w.MapHeight = 150;
-        w.MaxX = w.MaxY = 149;
-        for (MapLayer* layer : {&w.MapSplats, &w.MapAmmo, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks})
-            layer->fill(-1);
-        w.MapTerrain.fill(1);
-        w.Shops[0] = Shop{12, QStringLiteral("Mod Shop"), 4, 4};
-        w.Pos = Point2{7, 7};
+        StartWorld(w);
         return w;
     }();
     return started;

@@ -7,6 +7,7 @@
 #include "foundation/SettingsState.h"
 #include "support/ClientTest.h"
 #include "support/RecordingWindows.h"
+#include "support/StartedWorld.h"
 #include "tests/connection/ServerFrames.h"
 #include "world/WorldState.h"
 
@@ -15,18 +16,7 @@ protected:
     void SetUp() override
     {
         ClientTest::SetUp();
-        World& w = world();
-        w.MapWidth = w.MapHeight = 150;
-        w.MaxX = w.MaxY = 149;
-        for (MapLayer* layer : {&w.MapSplats, &w.MapAmmo, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks})
-            layer->fill(-1);
-        w.MapTerrain.fill(1);
-        const char* names[] = {"Mod Shop", "EQ Shop", "Gun Shop", "Ammo Shop"};
-        const qint16 xs[] = {4, 4, 10, 10};
-        const qint16 ys[] = {4, 10, 4, 10};
-        for (int i = 0; i < 4; ++i)
-            w.Shops[i] = Shop{static_cast<qint16>(12 + i), QString::fromLatin1(names[i]), xs[i], ys[i]};
-        w.Pos = Point2{7, 7};
+        StartWorld(world());
         settings().MapPath = programFolder() + QStringLiteral("/Map/");
         connection().UserName = QStringLiteral("Ann");
     }

@@ -10,6 +10,7 @@
 #include "foundation/OptionsState.h"
 #include "foundation/frmDebug.h"
 #include "support/ClientTest.h"
+#include "support/StartedWorld.h"
 #include "tests/connection/ServerFrames.h"
 #include "ui/frmAlias.h"
 #include "ui/frmBack.h"
@@ -24,11 +25,7 @@ protected:
     void SetUp() override
     {
         ClientTest::SetUp();
-        World& w = world();
-        w.MapWidth = w.MapHeight = 150;
-        w.MaxX = w.MaxY = 149;
-        w.MapPlayers.fill(-1);
-        w.Shops[1] = Shop{13, QStringLiteral("EQ Shop"), 4, 10};
+        StartWorld(world());
         connection().UserName = QStringLiteral("Ann");
         main = &Forms::get<frmMain>();
         chat = &Forms::get<frmChat>();
