@@ -62,8 +62,11 @@ void CutBatch(ClientWindows& windows, const std::function<void(const ServerMessa
             } else if (bytes.size() > kMaxUnfinishedMessage) {
                 recordDrop(windows, QStringLiteral("Unfinished server message over the size limit"), bytes.size());
             } else {
-                // Behind what this batch put back, ahead of newer text.
-                connection().RecvBuffer.insert(keptBytes, bytes);
+                // Behind what this batch put back, ahead of newer text (a
+                // handler may have emptied the buffer meanwhile).
+                QByteArray& buffer = connection().RecvBuffer;
+                keptBytes = qMin(keptBytes, buffer.size());
+                buffer.insert(keptBytes, bytes);
                 keptBytes += bytes.size();
             }
         }
