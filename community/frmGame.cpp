@@ -3,6 +3,8 @@
 frmGame::frmGame()
 {
     setWindowTitle(QStringLiteral("Game Information"));
+    GameLbl = new QPlainTextEdit(this);
+    GameLbl->setReadOnly(true);
 }
 
 void frmGame::StartTimer()

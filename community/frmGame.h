@@ -3,6 +3,7 @@
 
 #include "foundation/Forms.h"
 
+#include <QPlainTextEdit>
 #include <QWidget>
 
 class frmGame : public Form<QWidget> {
@@ -14,4 +15,6 @@ public:
     // Switches the game room's poll timer on; the login dialog's Connect
     // calls it, which also loads the window.
     void StartTimer();
+
+    QPlainTextEdit* GameLbl;  // the game information text
 };

@@ -3,4 +3,6 @@
 frmNews::frmNews()
 {
     setWindowTitle(QStringLiteral("Quelvar News"));
+    rtbNews = new RichTextBox(this);
+    rtbNews->setFont(QFont(QStringLiteral("Verdana")));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The news window.
 
+#include "foundation/Controls.h"
 #include "foundation/Forms.h"
 
 #include <QWidget>
@@ -9,4 +10,6 @@ class frmNews : public Form<QWidget> {
     Q_OBJECT
 public:
     frmNews();
+
+    RichTextBox* rtbNews;  // the news
 };

@@ -4,3 +4,8 @@ frmShop::frmShop()
 {
     setWindowTitle(QStringLiteral("Store"));
 }
+
+void frmShop::ParseShopData(const QString& strRaw)
+{
+    ShopData = strRaw;
+}

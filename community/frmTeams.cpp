@@ -4,3 +4,8 @@ frmTeams::frmTeams()
 {
     setWindowTitle(QStringLiteral("Teams"));
 }
+
+void frmTeams::RecvData(const QString& strRaw)
+{
+    TeamData = strRaw;
+}

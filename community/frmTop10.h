@@ -9,4 +9,11 @@ class frmTop10 : public Form<QWidget> {
     Q_OBJECT
 public:
     frmTop10();
+
+    // A ranking reply: splats (ProcessData) or hours (ProcessData1); kept
+    // until the table is filled from it.
+    void ProcessData(const QString& Raw);
+    void ProcessData1(const QString& Raw);
+    QString Ranking;
+    bool HoursRanking = false;
 };

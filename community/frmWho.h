@@ -12,4 +12,7 @@ public:
     frmWho();
 
     StatusBar* StatusBar1;  // shows a simple text while the list is requested
+    // The server's who reply (kept until the list is built from it).
+    void Update(const QString& RawData);
+    QString WhoData;
 };

@@ -4,3 +4,10 @@ frmAlias::frmAlias()
 {
     setWindowTitle(QStringLiteral("Alias"));
 }
+
+void frmAlias::ProcessAlias(const QString& Data)
+{
+    AliasData = Data;
+}
+
+void frmAlias::AddNew(const QString&) {}

@@ -1,5 +1,12 @@
 #include "ui/frmMain.h"
 
-// The receive buffer's batches.
+#include "connection/Dispatcher.h"
+#include "ui/WindowsBridge.h"
 
-void frmMain::ProcessData() {}
+// The receive buffer's batches, with the real windows behind the dispatcher.
+
+void frmMain::ProcessData()
+{
+    WindowsBridge windows;
+    ProcessBatch(windows);
+}
