@@ -103,6 +103,7 @@ void AddText(const QString& text, RichTextBox& box, quint32 colour, bool lineBre
         view.movePosition(QTextCursor::End);
         box.setTextCursor(view);
         box.ensureCursorVisible();
+        vbar->setValue(vbar->maximum());
     } else {
         view.movePosition(QTextCursor::End);
         view.setPosition(std::clamp(RtbSavedValue, 0, view.position()));
