@@ -58,6 +58,9 @@ void AddText(const QString& text, RichTextBox& box, quint32 colour, bool lineBre
     QTextCursor cursor(box.document());
     QString rest = text;
     bool endedWithLink = false;
+    // One change of the document for the whole piece: the box lays out its
+    // text once, not once per run of one format.
+    cursor.beginEditBlock();
 
     // Each link and the text before it, in the box's current font.
     for (qsizetype p = rest.indexOf(kLinkStart, 0, Qt::CaseInsensitive); p >= 0;
@@ -97,17 +100,21 @@ void AddText(const QString& text, RichTextBox& box, quint32 colour, bool lineBre
             cursor.insertBlock(cursor.blockFormat(), format);
     }
 
+    cursor.endEditBlock();
+
     // Where the box's own insertion point goes and what it shows.
-    QTextCursor view(box.document());
-    if (!scrollLock) {
-        view.movePosition(QTextCursor::End);
+    const int end = box.document()->characterCount() - 1;
+    const int target = scrollLock ? std::clamp(RtbSavedValue, 0, end) : end;
+    // The box's insertion point follows text put in where it stands, so it
+    // usually is in place already; moving it costs a repaint.
+    if (box.textCursor().position() != target || box.textCursor().hasSelection()) {
+        QTextCursor view(box.document());
+        view.setPosition(target);
         box.setTextCursor(view);
-        box.ensureCursorVisible();
+    }
+    if (!scrollLock) {
         vbar->setValue(vbar->maximum());
     } else {
-        view.movePosition(QTextCursor::End);
-        view.setPosition(std::clamp(RtbSavedValue, 0, view.position()));
-        box.setTextCursor(view);
         vbar->setValue(keepV);
         hbar->setValue(keepH);
     }
