@@ -16,7 +16,6 @@
 #include "ui/frmOptions.h"
 #include "world/WorldState.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,20 +41,6 @@ protected:
         ClientTest::SetUp();
         writeFile(QStringLiteral("DesignData.Dat"), "[INIT]\r\nNumberButtons=20\r\n");
         writeFile(QStringLiteral("command.txt"), "say <text>\r\ncaf\xe9 list\r\n");
-    }
-
-    // What a new start of the program begins with: no windows, fresh state;
-    // the store and the program folder stay.
-    void restart()
-    {
-        Forms::destroyAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ResetProgramEnded();
-        resetSettings();
-        resetOptions();
-        resetOptionMenus();
-        resetWorldState();
-        resetConnectionState();
     }
 
     QString errorLog() const
@@ -130,7 +115,7 @@ TEST_F(SettingsIOTest, EveryKeyRoundTripsThroughExitAndTheNextStart)
         EXPECT_EQ(stored(sectionOf(i), QStringLiteral("Command")), QStringLiteral("C%1 & x").arg(i));
     EXPECT_EQ(stored(sectionOf(33), QStringLiteral("Name")), QStringLiteral("<absent>"));
 
-    restart();
+    resetClientState();
     // Scroll Lock is never stored: its state after a start is the one it had.
     LoadSettings();
     EXPECT_TRUE(errorLog().isEmpty()) << errorLog().toStdString();
@@ -271,7 +256,7 @@ TEST_F(SettingsIOTest, LaterRunWithAnEmptyStoreTakesTheLoadDefaults)
     EXPECT_FALSE(Forms::isLoaded<frmDebug>());
 
     // Zoom In unchecked gives 16-pixel tiles.
-    restart();
+    resetClientState();
     optionMenus().mnuOptionsZoom.setChecked(false);
     LoadSettings();
     EXPECT_EQ(world().TileSize, 16);
