@@ -39,7 +39,7 @@ void put(const QString& section, const QString& key, const QString& value)
 }
 
 // The full path of a file in the program's folder.
-QString ProgramFile(const QString& name) { return platform::programFolder() + QLatin1Char('/') + name; }
+QString programFile(const QString& name) { return platform::programFolder() + QLatin1Char('/') + name; }
 
 QString buttonSection(int index) { return QStringLiteral("Button") + QString::number(index); }
 
@@ -114,7 +114,7 @@ void loadButtons(int from, int to, Button&& button)
 // recorded and the default taken.
 qint16 readButtonCount(QStringList& unreadable)
 {
-    const QString file = ProgramFile(QStringLiteral("DesignData.Dat"));
+    const QString file = programFile(QStringLiteral("DesignData.Dat"));
     if (!QFile::exists(file)) {
         unreadable << file;
         AddToLog(kModule, kLoad, RuntimeError(errFileNotFound).err());
@@ -132,7 +132,7 @@ qint16 readButtonCount(QStringList& unreadable)
 // window; a file that cannot be read is recorded and the list left as it is.
 void readCommandList(QStringList& unreadable)
 {
-    const QString file = ProgramFile(QStringLiteral("command.txt"));
+    const QString file = programFile(QStringLiteral("command.txt"));
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) {
         unreadable << file;

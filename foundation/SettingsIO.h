@@ -2,8 +2,6 @@
 // Loading and saving the settings in the per-user store, the button count of
 // "DesignData.Dat" and the command list of "command.txt".
 
-#include <QString>
-
 // The button count taken when "DesignData.Dat" gives none (the count the
 // options window offers first).
 constexpr int kDefaultButtonCount = 14;

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 qint32 RtbSavedValue = 0;
 
