@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <QWidget>
 #include <array>
@@ -16,8 +17,14 @@ class RichTextBox : public QTextEdit {
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
+    // The lines of the box, each line break as one "\n".
     QString Text() const { return toPlainText(); }
     void setText(const QString& text) { setPlainText(text); }
+
+    // The format that text written at the end of the box takes (colour, font,
+    // size, bold, italic, underline). Like a rich-text box's selection format
+    // it persists from one write to the next; AddText changes parts of it.
+    QTextCharFormat SelFormat;
 };
 
 // A picture box: a surface that the program draws into (kept between

@@ -62,6 +62,10 @@ struct Settings {
 
     // The user button table shared by the main, game, store and who windows.
     std::array<UserButton, 33> Buttons;
+    // The button count the settings load filled the table with (-1 while
+    // nothing was loaded). Entries above it up to 20 were not read: the
+    // settings writer keeps their stored values while they stay empty.
+    qint32 LoadedButtonCount = -1;
 };
 
 Settings& settings();

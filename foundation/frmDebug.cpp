@@ -1,7 +1,9 @@
 #include "foundation/frmDebug.h"
 
+#include "ui/frmBack.h"
 #include "ui/frmMain.h"
 
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 frmDebug::frmDebug()
@@ -17,6 +19,8 @@ frmDebug::frmDebug()
     layout->addWidget(txtLog);
     resize(480, 320);
     connect(TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index < 0)
+            return;  // a click beside the tabs
         TabStrip1->setCurrentIndex(index);
         TabStrip1_Click();
     });
@@ -24,15 +28,22 @@ frmDebug::frmDebug()
 
 void frmDebug::Form_Load()
 {
+    if (frmBack* owner = Forms::find<frmBack>())
+        move(owner->geometry().center() - rect().center());
     TabStrip1->setCurrentIndex(0);
     Forms::get<frmMain>().Server(QStringLiteral("e"), QStringLiteral("1"));
 }
 
 void frmDebug::AddToLog(const QString& strForm, const QString& strFunction, const ErrObject& objErr)
 {
-    txtLog->setPlainText(txtLog->toPlainText() + QStringLiteral("Error #") + QString::number(objErr.Number) +
-                         QLatin1Char(' ') + objErr.Description + QStringLiteral(" in ") + strForm +
-                         QLatin1Char(',') + strFunction + QStringLiteral("\r\n"));
+    // The line goes after the old text in the box's own font and colour, as
+    // if the whole text were set anew, without rebuilding the text each time.
+    QTextCursor cursor(txtLog->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("Error #") + QString::number(objErr.Number) + QLatin1Char(' ') +
+                          objErr.Description + QStringLiteral(" in ") + strForm + QLatin1Char(',') + strFunction,
+                      QTextCharFormat());
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
 }
 
 void frmDebug::TabStrip1_Click()

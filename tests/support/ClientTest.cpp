@@ -25,7 +25,7 @@ void ClearSettingsStore()
         QFile::remove(f.absoluteFilePath());
 }
 
-void ClientTest::SetUp()
+void ClientTest::resetClientState()
 {
     Forms::destroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -35,6 +35,11 @@ void ClientTest::SetUp()
     resetOptionMenus();
     resetWorldState();
     resetConnectionState();
+}
+
+void ClientTest::SetUp()
+{
+    resetClientState();
     ClearSettingsStore();
     folder_ = std::make_unique<QTemporaryDir>();
     platform::setProgramFolder(folder_->path());

@@ -15,6 +15,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // No windows and fresh state, as at a new start of the program; the
+    // settings store and the program folder stay.
+    static void resetClientState();
     // The test's program folder (executable folder of the client).
     QString programFolder() const;
     // Copies the generated assets (Graphics, Map, Dat, ...) into the program folder.
