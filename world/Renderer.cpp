@@ -1,0 +1,543 @@
+#include "world/Renderer.h"
+
+#include "connection/ConnectionState.h"
+#include "foundation/Controls.h"
+#include "foundation/Convert.h"
+#include "platform/Endpoints.h"
+#include "ui/frmChat.h"
+#include "ui/frmMain.h"
+#include "world/Lightning.h"
+#include "world/TileBitmaps.h"
+#include "world/WorldState.h"
+#include "world/frmSatellite.h"
+
+#include <QPainter>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
+
+double FxRed = 0;
+qint32 FxGreen = 0;
+double FxBlue = 0;
+
+void SplitRGB(qint32 colour)
+{
+    const double c = colour;
+    FxBlue = Fix(c / 65536);
+    FxGreen = static_cast<qint32>(Fix((c - FxBlue * 65536) / 256));
+    FxRed = c - FxBlue * 65536 - FxGreen * 256.0;
+}
+
+QFont MapLabelFont()
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPixelSize(11);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+namespace {
+QRgb toQRgb(quint32 colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+// ---- labels ----
+
+// A text drawn once into a small picture: only the pixels the glyphs cover,
+// fully opaque, the rest fully transparent. (dx, dy) is where the picture
+// stands relative to the text's top-left corner.
+struct Sprite {
+    QImage image;  // Format_ARGB32_Premultiplied, alpha 0 or 255
+    int dx = 0;
+    int dy = 0;
+};
+
+struct SpriteKey {
+    QString text;
+    quint32 colour;
+    bool operator==(const SpriteKey& o) const { return colour == o.colour && text == o.text; }
+};
+struct SpriteKeyHash {
+    size_t operator()(const SpriteKey& k) const { return qHash(k.text) ^ (size_t(k.colour) * 0x9E3779B97F4A7C15ull); }
+};
+
+Sprite renderSprite(const QString& text, quint32 colour)
+{
+    const QFont font = MapLabelFont();
+    const QFontMetrics fm(font);
+    // Room for glyphs that reach past their advance on either side.
+    const int margin = fm.height();
+    QImage canvas(fm.horizontalAdvance(text) + 2 * margin, fm.height() + 2 * margin,
+                  QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(0);
+    {
+        QPainter p(&canvas);
+        p.setFont(font);
+        p.setPen(QColor(toQRgb(colour)));
+        p.drawText(margin, margin + fm.ascent(), text);
+    }
+    int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        auto* p = reinterpret_cast<quint32*>(canvas.scanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            // Unsmoothed glyphs are all or nothing already; keep it so.
+            if (qAlpha(p[x]) >= 128) {
+                p[x] = 0xFF000000u | toQRgb(colour);
+                left = qMin(left, x);
+                right = qMax(right, x);
+                top = qMin(top, y);
+                bottom = qMax(bottom, y);
+            } else {
+                p[x] = 0;
+            }
+        }
+    }
+    Sprite s;
+    if (right < 0)
+        return s;
+    s.image = canvas.copy(left, top, right - left + 1, bottom - top + 1);
+    s.dx = left - margin;
+    s.dy = top - margin;
+    return s;
+}
+
+// The texts drawn so far; a name tag is drawn on every frame, so each text
+// is set in type once.
+class SpriteCache {
+public:
+    const Sprite& get(const QString& text, quint32 colour)
+    {
+        SpriteKey key{text, colour};
+        auto it = sprites_.find(key);
+        if (it != sprites_.end())
+            return it->second;
+        // Status lines change with every message; keep the cache bounded.
+        if (sprites_.size() >= 1024) {
+            sprites_.clear();
+            ++generation_;
+        }
+        return sprites_.emplace(std::move(key), renderSprite(text, colour)).first->second;
+    }
+    // Changes whenever earlier references became invalid.
+    quint64 generation() const { return generation_; }
+
+private:
+    std::unordered_map<SpriteKey, Sprite, SpriteKeyHash> sprites_;
+    quint64 generation_ = 0;
+};
+
+SpriteCache& sprites()
+{
+    static SpriteCache cache;
+    return cache;
+}
+
+// Draws a sprite's opaque pixels onto a 32-bit picture at (x, y), cut at the
+// picture's edges.
+void blendSprite(QImage& target, const Sprite& s, int x, int y)
+{
+    if (s.image.isNull())
+        return;
+    x += s.dx;
+    y += s.dy;
+    const int x0 = qMax(0, x), y0 = qMax(0, y);
+    const int x1 = qMin(target.width(), x + s.image.width());
+    const int y1 = qMin(target.height(), y + s.image.height());
+    for (int ty = y0; ty < y1; ++ty) {
+        auto* d = reinterpret_cast<quint32*>(target.scanLine(ty));
+        const auto* src = reinterpret_cast<const quint32*>(s.image.constScanLine(ty - y)) - x;
+        for (int tx = x0; tx < x1; ++tx) {
+            const quint32 v = src[tx];
+            d[tx] = v | (d[tx] & ~static_cast<quint32>(static_cast<qint32>(v) >> 31));
+        }
+    }
+}
+
+// ---- tiles ----
+
+// A plain copy of a whole tile.
+template <int TS>
+inline void copyTile(quint32* __restrict d, qsizetype stride, const quint32* __restrict s)
+{
+    for (int y = 0; y < TS; ++y)
+        std::memcpy(d + y * stride, s + y * TS, TS * sizeof(quint32));
+}
+
+// A keyed copy: the tile's transparent pixels are 0 and its others have the
+// alpha byte 0xFF, so the top bit alone chooses between source and
+// destination, without a branch.
+template <int TS>
+inline void keyTile(quint32* __restrict d, qsizetype stride, const quint32* __restrict s)
+{
+    for (int y = 0; y < TS; ++y) {
+        quint32* dr = d + y * stride;
+        const quint32* sr = s + y * TS;
+        for (int x = 0; x < TS; ++x) {
+            const quint32 v = sr[x];
+            dr[x] = v | (dr[x] & ~static_cast<quint32>(static_cast<qint32>(v) >> 31));
+        }
+    }
+}
+
+// ---- frames ----
+
+// The picture a view is composed in before it is copied onto its picture
+// box. It lives from frame to frame, so that a cell that draws nothing keeps
+// what was there, as on the picture box itself, and no frame allocates.
+struct Frame {
+    QImage image;
+    std::vector<int> cellX;  // map column of each view column
+    std::vector<int> cellY;  // map row of each view row
+
+    // Makes the picture fit; a new one starts as the picture box shows now.
+    void fit(int width, int height, const QPixmap& shown, const QColor& background)
+    {
+        if (image.width() == width && image.height() == height)
+            return;
+        image = QImage(width, height, QImage::Format_RGB32);
+        image.fill(background);
+        if (!shown.isNull()) {
+            QPainter p(&image);
+            p.drawPixmap(0, 0, shown);
+        }
+    }
+
+    void mapCells(int columns, int rows, const World& w)
+    {
+        cellX.resize(columns + 1);
+        cellY.resize(rows + 1);
+        for (int c = 0; c <= columns; ++c)
+            cellX[c] = (w.OriginX + c) % w.MapWidth;
+        for (int r = 0; r <= rows; ++r)
+            cellY[r] = (w.OriginY + r) % w.MapHeight;
+        for (int& x : cellX)
+            x = x < 0 ? x + w.MapWidth : x;
+        for (int& y : cellY)
+            y = y < 0 ? y + w.MapHeight : y;
+    }
+};
+
+Frame& mainFrame()
+{
+    static Frame f;
+    return f;
+}
+
+Frame& satelliteFrame()
+{
+    static Frame f;
+    return f;
+}
+
+// Hidden picture boxes get no resize event, so their picture may not have
+// followed their size yet.
+QPixmap& pictureOf(PictureBox* box)
+{
+    QPixmap& pm = box->Image();
+    if (pm.size() != box->size() && box->width() > 0 && box->height() > 0) {
+        pm = QPixmap(box->size());
+        pm.fill(box->palette().color(box->backgroundRole()));
+    }
+    return pm;
+}
+
+void showFrame(PictureBox* box, const Frame& frame)
+{
+    QPixmap& pm = pictureOf(box);
+    {
+        QPainter p(&pm);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(0, 0), frame.image, QRect(0, 0, pm.width(), pm.height()));
+    }
+    box->Refresh();
+}
+
+// Everything one map frame needs while its cells are drawn.
+struct MapPass {
+    Frame* frame;
+    const TileSet* set;
+    int ts;
+    int rows;     // R: rows 0 to R are drawn
+    int columns;  // C
+};
+
+// True when every pixel of the rectangle lies on cells that this frame draws
+// after the cell (r, c) with an opaque terrain tile: whatever is written
+// there now is painted over before the frame is shown.
+bool paintedOverLater(const MapPass& k, int x0, int y0, int x1, int y1, int r, int c)
+{
+    const World& w = world();
+    x0 = qMax(x0, 0);
+    y0 = qMax(y0, 0);
+    x1 = qMin(x1, k.frame->image.width());
+    y1 = qMin(y1, k.frame->image.height());
+    if (x0 >= x1 || y0 >= y1)
+        return true;
+    for (int rr = y0 / k.ts; rr <= (y1 - 1) / k.ts; ++rr) {
+        for (int cc = x0 / k.ts; cc <= (x1 - 1) / k.ts; ++cc) {
+            if (rr < r || (rr == r && cc <= c) || rr > k.rows || cc > k.columns)
+                return false;
+            const qint16 t = w.MapTerrain.data()[k.frame->cellX[cc] + kMapCells * k.frame->cellY[rr]];
+            if (!k.set->terrain.has(t))
+                return false;
+        }
+    }
+    return true;
+}
+
+void drawSprite(const MapPass& k, const Sprite& s, int x, int y, int r, int c)
+{
+    if (s.image.isNull())
+        return;
+    const int sx = x + s.dx, sy = y + s.dy;
+    if (paintedOverLater(k, sx, sy, sx + s.image.width(), sy + s.image.height(), r, c))
+        return;
+    blendSprite(k.frame->image, s, x, y);
+}
+
+// PrintShadowText into the frame, written while the cell (r, c) is drawn.
+void shadowText(const MapPass& k, const QString& text, quint32 textColour, quint32 shadowColour, int offset, int x,
+                int y, int r, int c)
+{
+    if (text.isEmpty())
+        return;
+    drawSprite(k, sprites().get(text, shadowColour), x + offset, y + offset, r, c);
+    drawSprite(k, sprites().get(text, textColour), x, y, r, c);
+}
+
+// The name tags: the sprite of each slot's name, kept while the name stays.
+struct TagCache {
+    std::array<QString, 31> names;
+    std::array<const Sprite*, 31> sprite{};
+    quint64 generation = ~0ull;
+
+    const Sprite& of(int slot, const QString& name)
+    {
+        // Emptying the sprite cache leaves every kept reference dangling.
+        if (generation != sprites().generation()) {
+            sprite.fill(nullptr);
+            generation = sprites().generation();
+        }
+        if (!sprite[slot] || names[slot] != name) {
+            const Sprite* s = &sprites().get(name, kCaptionTextColour);
+            if (generation != sprites().generation()) {
+                sprite.fill(nullptr);
+                generation = sprites().generation();
+            }
+            names[slot] = name;
+            sprite[slot] = s;
+        }
+        return *sprite[slot];
+    }
+};
+
+TagCache& tags()
+{
+    static TagCache t;
+    return t;
+}
+
+constexpr int kTagOffset = 50;
+
+template <int TS>
+void drawMapCells(const MapPass& k)
+{
+    const World& w = world();
+    const TileSet& set = *k.set;
+    QImage& fb = k.frame->image;
+    quint32* bits = reinterpret_cast<quint32*>(fb.bits());
+    const qsizetype stride = fb.bytesPerLine() / 4;
+    const qint16* terrain = w.MapTerrain.data();
+    const qint16* splats = w.MapSplats.data();
+    const qint16* objects = w.MapObjects.data();
+    const qint16* ammo = w.MapAmmo.data();
+    const qint16* players = w.MapPlayers.data();
+    const qint16* bots = w.MapBots.data();
+    const qint16* marks = w.MapMarks.data();
+    const TileStrip& graphics = set.surface[kGraphics];
+
+    auto overlay = [&](quint32* d, int tile, const TileStrip& strip) {
+        if (strip.has(tile))
+            keyTile<TS>(d, stride, strip.tile(tile));
+    };
+
+    for (int r = 0; r <= k.rows; ++r) {
+        const int y = k.frame->cellY[r];
+        quint32* row = bits + qsizetype(r) * TS * stride;
+        for (int c = 0; c <= k.columns; ++c) {
+            const int x = k.frame->cellX[c];
+            const int i = x + kMapCells * y;
+            quint32* d = row + c * TS;
+            const int px = c * TS, py = r * TS;
+
+            if (set.terrain.has(terrain[i]))
+                copyTile<TS>(d, stride, set.terrain.tile(terrain[i]));
+            overlay(d, splats[i], set.surface[kSplats]);
+            overlay(d, objects[i], set.surface[kObjects]);
+            overlay(d, ammo[i], set.surface[kAmmo]);
+            const int slot = players[i];
+            // A slot outside the table has no sprite and no name: nothing to draw.
+            if (slot >= 0 && slot < static_cast<int>(w.PlayerSlots.size())) {
+                overlay(d, w.PlayerSlots[slot].Tile, graphics);
+                if (w.ShowTags) {
+                    const QString& name = w.PlayerSlots[slot].Name;
+                    if (!name.isEmpty()) {
+                        const Sprite& s = tags().of(slot, name);
+                        drawSprite(k, s, px + kTagOffset, py - 15 + kTagOffset, r, c);
+                        drawSprite(k, s, px, py - 15, r, c);
+                    }
+                }
+            }
+            overlay(d, bots[i], set.surface[kBots]);
+            for (int j = 0; j <= 3; ++j) {
+                const Shop& shop = w.Shops[j];
+                if (shop.X == x && shop.Y == y) {
+                    shadowText(k, shop.Name, kCaptionTextColour, kCaptionTextColour, kTagOffset, px, py - 25, r, c);
+                    overlay(d, shop.Tile, graphics);
+                }
+            }
+            overlay(d, marks[i], graphics);
+        }
+    }
+}
+
+template <int TS>
+void drawSatelliteCells(Frame& frame, int columns, int rows)
+{
+    const World& w = world();
+    const TileSet& set = tileBitmaps().satellite;
+    QImage& fb = frame.image;
+    quint32* bits = reinterpret_cast<quint32*>(fb.bits());
+    const qsizetype stride = fb.bytesPerLine() / 4;
+    const TileStrip& graphics = set.surface[kGraphics];
+    auto overlay = [&](quint32* d, int tile, const TileStrip& strip) {
+        if (strip.has(tile))
+            keyTile<TS>(d, stride, strip.tile(tile));
+    };
+    for (int c = 0; c <= columns; ++c) {
+        const int x = frame.cellX[c];
+        for (int r = 0; r <= rows; ++r) {
+            const int y = frame.cellY[r];
+            const int i = x + kMapCells * y;
+            quint32* d = bits + qsizetype(r) * TS * stride + c * TS;
+            if (set.terrain.has(w.MapTerrain.data()[i]))
+                copyTile<TS>(d, stride, set.terrain.tile(w.MapTerrain.data()[i]));
+            overlay(d, w.MapSplats.data()[i], set.surface[kSplats]);
+            overlay(d, w.MapObjects.data()[i], set.surface[kObjects]);
+            overlay(d, w.MapAmmo.data()[i], set.surface[kAmmo]);
+            const int slot = w.MapPlayers.data()[i];
+            if (slot >= 0 && slot < static_cast<int>(w.PlayerSlots.size()))
+                overlay(d, w.PlayerSlots[slot].Tile, graphics);
+            overlay(d, w.MapBots.data()[i], set.surface[kBots]);
+            for (int j = 0; j <= 3; ++j) {
+                if (w.Shops[j].X == x && w.Shops[j].Y == y)
+                    overlay(d, w.Shops[j].Tile, graphics);
+            }
+            overlay(d, w.MapMarks.data()[i], graphics);
+        }
+    }
+}
+
+// The fixed lines on top of the map.
+void drawMapLines(const MapPass& k)
+{
+    // Nothing of the frame is drawn after these: no cell paints over them.
+    const int r = k.rows + 1, c = 0;
+    if (connection().UserLevel < 10) {
+        shadowText(k, QStringLiteral("Buy Now (") + platform::endpoints().advertising + QStringLiteral(")!"),
+                   RGB(0, 0, 128), RGB(0, 128, 0), 4, 25, 11, r, c);
+    }
+    const World& w = world();
+    shadowText(k, w.LastStatusText, RGB(255, 255, 255), RGB(0, 128, 0), 4, 25, 335, r, c);
+    shadowText(k, w.LastSplatText, RGB(255, 255, 255), RGB(0, 128, 0), 4, 25, 350, r, c);
+}
+} // namespace
+
+void DrawMap()
+{
+    frmMain& game = Forms::get<frmMain>();
+    PictureBox* box = game.picMap;
+    const World& w = world();
+    const int ts = w.TileSize;
+    const int width = box->ScaleWidth(), height = box->ScaleHeight();
+    // Tile sizes other than the two sets, and a map without a size, draw nothing.
+    if ((ts == 16 || ts == 32) && w.MapWidth > 0 && w.MapHeight > 0 && width > 0 && height > 0) {
+        MapPass k;
+        k.frame = &mainFrame();
+        k.ts = ts;
+        k.set = ts == 32 ? &tileBitmaps().zoomed : &tileBitmaps().normal;
+        k.rows = static_cast<int>(RoundHalfEven(static_cast<double>(height) / ts));
+        k.columns = static_cast<int>(RoundHalfEven(static_cast<double>(width) / ts));
+        // Room for the extra row and column, which the picture box then cuts.
+        k.frame->fit(qMax(width, (k.columns + 1) * ts), qMax(height, (k.rows + 1) * ts), pictureOf(box),
+                     box->palette().color(box->backgroundRole()));
+        k.frame->mapCells(k.columns, k.rows, w);
+        if (ts == 16)
+            drawMapCells<16>(k);
+        else
+            drawMapCells<32>(k);
+        drawMapLines(k);
+        showFrame(box, *k.frame);
+        TerrainFrameDrawn(ts == 16);
+    }
+
+    // Shown on every redraw, never hidden here.
+    const bool trainer = connection().UserLevel >= 80;
+    const bool team = !connection().TeamName.isEmpty();
+    if (trainer || team) {
+        frmChat& chat = Forms::get<frmChat>();
+        if (trainer)
+            chat.SSTab1->setTabVisible(3, true);
+        if (team)
+            chat.SSTab1->setTabVisible(4, true);
+    }
+}
+
+void DrawSatellite()
+{
+    PictureBox* box = Forms::get<frmSatellite>().picMap;
+    const World& w = world();
+    const int width = box->ScaleWidth(), height = box->ScaleHeight();
+    if (w.MapWidth <= 0 || w.MapHeight <= 0 || width <= 0 || height <= 0)
+        return;
+    const int columns = static_cast<int>(RoundHalfEven(static_cast<double>(width) / kSatelliteCell));
+    const int rows = static_cast<int>(RoundHalfEven(static_cast<double>(height) / kSatelliteCell));
+    Frame& frame = satelliteFrame();
+    frame.fit(qMax(width, (columns + 1) * kSatelliteCell), qMax(height, (rows + 1) * kSatelliteCell), pictureOf(box),
+              box->palette().color(box->backgroundRole()));
+    frame.mapCells(columns, rows, w);
+    drawSatelliteCells<kSatelliteCell>(frame, columns, rows);
+    showFrame(box, frame);
+}
+
+void PrintShadowText(PictureBox* picture, const QString& text, quint32 textColour, quint32 shadowColour,
+                     qint16 offset, qint32 x, qint32 y)
+{
+    if (text.isEmpty())
+        return;
+    QPixmap& pm = pictureOf(picture);
+    QPainter p(&pm);
+    for (const auto& [colour, px, py] : {std::tuple<quint32, int, int>{shadowColour, x + offset, y + offset},
+                                        std::tuple<quint32, int, int>{textColour, x, y}}) {
+        const Sprite& s = sprites().get(text, colour);
+        if (!s.image.isNull())
+            p.drawImage(px + s.dx, py + s.dy, s.image);
+    }
+}
+
+bool TransparentBlt(QImage& destination, int dx, int dy, int width, int height, const QImage& source, int sx, int sy,
+                    quint32 transparentColour)
+{
+    if (destination.isNull() || source.isNull())
+        return false;
+    const QRgb key = toQRgb(transparentColour) & 0xFFFFFFu;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int tx = dx + x, ty = dy + y, fx = sx + x, fy = sy + y;
+            if (!destination.valid(tx, ty) || !source.valid(fx, fy))
+                continue;
+            const QRgb v = source.pixel(fx, fy);
+            if ((v & 0xFFFFFFu) != key)
+                destination.setPixel(tx, ty, 0xFF000000u | v);
+        }
+    }
+    return true;
+}
