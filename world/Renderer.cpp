@@ -39,6 +39,26 @@ QFont MapLabelFont()
 namespace {
 QRgb toQRgb(quint32 colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
+// The keyed copy of one pixel: a ready tile's or label's transparent pixels
+// are 0 and its others have the alpha byte 0xFF, so the top bit alone chooses
+// between source and destination, without a branch.
+inline quint32 keyed(quint32 source, quint32 destination)
+{
+    return source | (destination & ~static_cast<quint32>(static_cast<qint32>(source) >> 31));
+}
+
+// The same for four pixels at once.
+typedef quint32 Pixels4 __attribute__((vector_size(16)));
+typedef qint32 SignedPixels4 __attribute__((vector_size(16)));
+inline void keyed4(quint32* destination, const quint32* source)
+{
+    Pixels4 s, d;
+    std::memcpy(&s, source, sizeof s);
+    std::memcpy(&d, destination, sizeof d);
+    d = s | (d & ~reinterpret_cast<Pixels4>(reinterpret_cast<SignedPixels4>(s) >> 31));
+    std::memcpy(destination, &d, sizeof d);
+}
+
 // ---- labels ----
 
 // A text drawn once into a small picture: only the pixels the glyphs cover,
@@ -93,7 +113,10 @@ Sprite renderSprite(const QString& text, quint32 colour)
     Sprite s;
     if (right < 0)
         return s;
-    s.image = canvas.copy(left, top, right - left + 1, bottom - top + 1);
+    // Whole groups of eight pixels, so that a row is drawn in fixed steps;
+    // the padding is transparent.
+    const int width = (right - left + 1 + 7) / 8 * 8;
+    s.image = canvas.copy(left, top, width, bottom - top + 1);
     s.dx = left - margin;
     s.dy = top - margin;
     return s;
@@ -132,50 +155,95 @@ SpriteCache& sprites()
 
 // Draws a sprite's opaque pixels onto a 32-bit picture at (x, y), cut at the
 // picture's edges.
-void blendSprite(QImage& target, const Sprite& s, int x, int y)
+void blendSprite(quint32* bits, qsizetype stride, int width, int height, const Sprite& s, int x, int y)
 {
     if (s.image.isNull())
         return;
     x += s.dx;
     y += s.dy;
-    const int x0 = qMax(0, x), y0 = qMax(0, y);
-    const int x1 = qMin(target.width(), x + s.image.width());
-    const int y1 = qMin(target.height(), y + s.image.height());
-    for (int ty = y0; ty < y1; ++ty) {
-        auto* d = reinterpret_cast<quint32*>(target.scanLine(ty));
-        const auto* src = reinterpret_cast<const quint32*>(s.image.constScanLine(ty - y)) - x;
-        for (int tx = x0; tx < x1; ++tx) {
-            const quint32 v = src[tx];
-            d[tx] = v | (d[tx] & ~static_cast<quint32>(static_cast<qint32>(v) >> 31));
+    const int w = s.image.width(), h = s.image.height();
+    const auto* src = reinterpret_cast<const quint32*>(s.image.constBits());
+    const qsizetype srcStride = s.image.bytesPerLine() / 4;
+    if (x >= 0 && y >= 0 && x + w <= width && y + h <= height) {
+        for (int row = 0; row < h; ++row) {
+            quint32* __restrict d = bits + (y + row) * stride + x;
+            const quint32* __restrict sr = src + row * srcStride;
+            for (int group = 0; group < w; group += 8) {
+                keyed4(d + group, sr + group);
+                keyed4(d + group + 4, sr + group + 4);
+            }
         }
+        return;
+    }
+    const int x0 = qMax(0, x), y0 = qMax(0, y);
+    const int x1 = qMin(width, x + w), y1 = qMin(height, y + h);
+    for (int ty = y0; ty < y1; ++ty) {
+        quint32* d = bits + ty * stride;
+        const quint32* sr = src + (ty - y) * srcStride - x;
+        for (int tx = x0; tx < x1; ++tx)
+            d[tx] = keyed(sr[tx], d[tx]);
     }
 }
 
 // ---- tiles ----
 
+// A strip as the drawing loops read it, taken once per frame.
+struct StripView {
+    const quint32* bits = nullptr;
+    const quint8* first = nullptr;
+    const quint8* end = nullptr;
+    int count = 0;
+
+    explicit StripView(const TileStrip& s)
+        : bits(s.count ? reinterpret_cast<const quint32*>(s.image.constBits()) : nullptr)
+        , first(s.firstRow.data())
+        , end(s.endRow.data())
+        , count(s.count)
+    {
+    }
+    bool has(int tile) const { return static_cast<unsigned>(tile) < static_cast<unsigned>(count); }
+};
+
 // A plain copy of a whole tile.
 template <int TS>
-inline void copyTile(quint32* __restrict d, qsizetype stride, const quint32* __restrict s)
+inline void copyTile(quint32* __restrict d, qsizetype stride, const StripView& strip, int tile)
 {
+    const quint32* s = strip.bits + tile * TS * TS;
     for (int y = 0; y < TS; ++y)
         std::memcpy(d + y * stride, s + y * TS, TS * sizeof(quint32));
 }
 
-// A keyed copy: the tile's transparent pixels are 0 and its others have the
-// alpha byte 0xFF, so the top bit alone chooses between source and
-// destination, without a branch.
+// A keyed copy of the rows of a tile that hold drawn pixels.
 template <int TS>
-inline void keyTile(quint32* __restrict d, qsizetype stride, const quint32* __restrict s)
+inline void keyTile(quint32* __restrict d, qsizetype stride, const StripView& strip, int tile)
 {
-    for (int y = 0; y < TS; ++y) {
+    const quint32* s = strip.bits + tile * TS * TS;
+    for (int y = strip.first[tile]; y < strip.end[tile]; ++y) {
         quint32* dr = d + y * stride;
         const quint32* sr = s + y * TS;
-        for (int x = 0; x < TS; ++x) {
-            const quint32 v = sr[x];
-            dr[x] = v | (dr[x] & ~static_cast<quint32>(static_cast<qint32>(v) >> 31));
+        if constexpr (TS % 4 == 0) {
+            for (int x = 0; x < TS; x += 4)
+                keyed4(dr + x, sr + x);
+        } else {
+            for (int x = 0; x < TS; ++x)
+                dr[x] = keyed(sr[x], dr[x]);
         }
     }
 }
+
+// The strips of one tile set, taken once per frame.
+struct SetView {
+    StripView terrain, graphics, objects, splats, ammo, bots;
+    explicit SetView(const TileSet& set)
+        : terrain(set.terrain)
+        , graphics(set.surface[kGraphics])
+        , objects(set.surface[kObjects])
+        , splats(set.surface[kSplats])
+        , ammo(set.surface[kAmmo])
+        , bots(set.surface[kBots])
+    {
+    }
+};
 
 // ---- frames ----
 
@@ -253,10 +321,14 @@ void showFrame(PictureBox* box, const Frame& frame)
 // Everything one map frame needs while its cells are drawn.
 struct MapPass {
     Frame* frame;
-    const TileSet* set;
+    const SetView* set;
     int ts;
     int rows;     // R: rows 0 to R are drawn
     int columns;  // C
+    quint32* bits;
+    qsizetype stride;
+    int width;    // of the frame's picture
+    int height;
 };
 
 // True when every pixel of the rectangle lies on cells that this frame draws
@@ -267,8 +339,8 @@ bool paintedOverLater(const MapPass& k, int x0, int y0, int x1, int y1, int r, i
     const World& w = world();
     x0 = qMax(x0, 0);
     y0 = qMax(y0, 0);
-    x1 = qMin(x1, k.frame->image.width());
-    y1 = qMin(y1, k.frame->image.height());
+    x1 = qMin(x1, k.width);
+    y1 = qMin(y1, k.height);
     if (x0 >= x1 || y0 >= y1)
         return true;
     for (int rr = y0 / k.ts; rr <= (y1 - 1) / k.ts; ++rr) {
@@ -290,7 +362,7 @@ void drawSprite(const MapPass& k, const Sprite& s, int x, int y, int r, int c)
     const int sx = x + s.dx, sy = y + s.dy;
     if (paintedOverLater(k, sx, sy, sx + s.image.width(), sy + s.image.height(), r, c))
         return;
-    blendSprite(k.frame->image, s, x, y);
+    blendSprite(k.bits, k.stride, k.width, k.height, s, x, y);
 }
 
 // PrintShadowText into the frame, written while the cell (r, c) is drawn.
@@ -341,10 +413,8 @@ template <int TS>
 void drawMapCells(const MapPass& k)
 {
     const World& w = world();
-    const TileSet& set = *k.set;
-    QImage& fb = k.frame->image;
-    quint32* bits = reinterpret_cast<quint32*>(fb.bits());
-    const qsizetype stride = fb.bytesPerLine() / 4;
+    const SetView& set = *k.set;
+    const qsizetype stride = k.stride;
     const qint16* terrain = w.MapTerrain.data();
     const qint16* splats = w.MapSplats.data();
     const qint16* objects = w.MapObjects.data();
@@ -352,16 +422,15 @@ void drawMapCells(const MapPass& k)
     const qint16* players = w.MapPlayers.data();
     const qint16* bots = w.MapBots.data();
     const qint16* marks = w.MapMarks.data();
-    const TileStrip& graphics = set.surface[kGraphics];
 
-    auto overlay = [&](quint32* d, int tile, const TileStrip& strip) {
+    auto overlay = [stride](quint32* d, int tile, const StripView& strip) {
         if (strip.has(tile))
-            keyTile<TS>(d, stride, strip.tile(tile));
+            keyTile<TS>(d, stride, strip, tile);
     };
 
     for (int r = 0; r <= k.rows; ++r) {
         const int y = k.frame->cellY[r];
-        quint32* row = bits + qsizetype(r) * TS * stride;
+        quint32* row = k.bits + qsizetype(r) * TS * stride;
         for (int c = 0; c <= k.columns; ++c) {
             const int x = k.frame->cellX[c];
             const int i = x + kMapCells * y;
@@ -369,14 +438,14 @@ void drawMapCells(const MapPass& k)
             const int px = c * TS, py = r * TS;
 
             if (set.terrain.has(terrain[i]))
-                copyTile<TS>(d, stride, set.terrain.tile(terrain[i]));
-            overlay(d, splats[i], set.surface[kSplats]);
-            overlay(d, objects[i], set.surface[kObjects]);
-            overlay(d, ammo[i], set.surface[kAmmo]);
+                copyTile<TS>(d, stride, set.terrain, terrain[i]);
+            overlay(d, splats[i], set.splats);
+            overlay(d, objects[i], set.objects);
+            overlay(d, ammo[i], set.ammo);
             const int slot = players[i];
             // A slot outside the table has no sprite and no name: nothing to draw.
             if (slot >= 0 && slot < static_cast<int>(w.PlayerSlots.size())) {
-                overlay(d, w.PlayerSlots[slot].Tile, graphics);
+                overlay(d, w.PlayerSlots[slot].Tile, set.graphics);
                 if (w.ShowTags) {
                     const QString& name = w.PlayerSlots[slot].Name;
                     if (!name.isEmpty()) {
@@ -386,15 +455,15 @@ void drawMapCells(const MapPass& k)
                     }
                 }
             }
-            overlay(d, bots[i], set.surface[kBots]);
+            overlay(d, bots[i], set.bots);
             for (int j = 0; j <= 3; ++j) {
                 const Shop& shop = w.Shops[j];
                 if (shop.X == x && shop.Y == y) {
                     shadowText(k, shop.Name, kCaptionTextColour, kCaptionTextColour, kTagOffset, px, py - 25, r, c);
-                    overlay(d, shop.Tile, graphics);
+                    overlay(d, shop.Tile, set.graphics);
                 }
             }
-            overlay(d, marks[i], graphics);
+            overlay(d, marks[i], set.graphics);
         }
     }
 }
@@ -403,14 +472,13 @@ template <int TS>
 void drawSatelliteCells(Frame& frame, int columns, int rows)
 {
     const World& w = world();
-    const TileSet& set = tileBitmaps().satellite;
+    const SetView set(tileBitmaps().satellite);
     QImage& fb = frame.image;
     quint32* bits = reinterpret_cast<quint32*>(fb.bits());
     const qsizetype stride = fb.bytesPerLine() / 4;
-    const TileStrip& graphics = set.surface[kGraphics];
-    auto overlay = [&](quint32* d, int tile, const TileStrip& strip) {
+    auto overlay = [stride](quint32* d, int tile, const StripView& strip) {
         if (strip.has(tile))
-            keyTile<TS>(d, stride, strip.tile(tile));
+            keyTile<TS>(d, stride, strip, tile);
     };
     for (int c = 0; c <= columns; ++c) {
         const int x = frame.cellX[c];
@@ -419,19 +487,19 @@ void drawSatelliteCells(Frame& frame, int columns, int rows)
             const int i = x + kMapCells * y;
             quint32* d = bits + qsizetype(r) * TS * stride + c * TS;
             if (set.terrain.has(w.MapTerrain.data()[i]))
-                copyTile<TS>(d, stride, set.terrain.tile(w.MapTerrain.data()[i]));
-            overlay(d, w.MapSplats.data()[i], set.surface[kSplats]);
-            overlay(d, w.MapObjects.data()[i], set.surface[kObjects]);
-            overlay(d, w.MapAmmo.data()[i], set.surface[kAmmo]);
+                copyTile<TS>(d, stride, set.terrain, w.MapTerrain.data()[i]);
+            overlay(d, w.MapSplats.data()[i], set.splats);
+            overlay(d, w.MapObjects.data()[i], set.objects);
+            overlay(d, w.MapAmmo.data()[i], set.ammo);
             const int slot = w.MapPlayers.data()[i];
             if (slot >= 0 && slot < static_cast<int>(w.PlayerSlots.size()))
-                overlay(d, w.PlayerSlots[slot].Tile, graphics);
-            overlay(d, w.MapBots.data()[i], set.surface[kBots]);
+                overlay(d, w.PlayerSlots[slot].Tile, set.graphics);
+            overlay(d, w.MapBots.data()[i], set.bots);
             for (int j = 0; j <= 3; ++j) {
                 if (w.Shops[j].X == x && w.Shops[j].Y == y)
-                    overlay(d, w.Shops[j].Tile, graphics);
+                    overlay(d, w.Shops[j].Tile, set.graphics);
             }
-            overlay(d, w.MapMarks.data()[i], graphics);
+            overlay(d, w.MapMarks.data()[i], set.graphics);
         }
     }
 }
@@ -460,16 +528,22 @@ void DrawMap()
     const int width = box->ScaleWidth(), height = box->ScaleHeight();
     // Tile sizes other than the two sets, and a map without a size, draw nothing.
     if ((ts == 16 || ts == 32) && w.MapWidth > 0 && w.MapHeight > 0 && width > 0 && height > 0) {
+        const SetView set(ts == 32 ? tileBitmaps().zoomed : tileBitmaps().normal);
         MapPass k;
         k.frame = &mainFrame();
         k.ts = ts;
-        k.set = ts == 32 ? &tileBitmaps().zoomed : &tileBitmaps().normal;
+        k.set = &set;
         k.rows = static_cast<int>(RoundHalfEven(static_cast<double>(height) / ts));
         k.columns = static_cast<int>(RoundHalfEven(static_cast<double>(width) / ts));
         // Room for the extra row and column, which the picture box then cuts.
         k.frame->fit(qMax(width, (k.columns + 1) * ts), qMax(height, (k.rows + 1) * ts), pictureOf(box),
                      box->palette().color(box->backgroundRole()));
         k.frame->mapCells(k.columns, k.rows, w);
+        QImage& fb = k.frame->image;
+        k.bits = reinterpret_cast<quint32*>(fb.bits());
+        k.stride = fb.bytesPerLine() / 4;
+        k.width = fb.width();
+        k.height = fb.height();
         if (ts == 16)
             drawMapCells<16>(k);
         else

@@ -88,11 +88,34 @@ TileBitmaps& tileBitmaps() { return *storage(); }
 
 void resetTileBitmaps() { storage() = std::make_unique<TileBitmaps>(); }
 
+void TileStrip::measureRows()
+{
+    firstRow.assign(count, 0);
+    endRow.assign(count, 0);
+    const bool keyed = image.format() == QImage::Format_ARGB32_Premultiplied;
+    for (int t = 0; t < count; ++t) {
+        int first = size, end = 0;
+        for (int y = 0; y < size; ++y) {
+            const quint32* row = tile(t) + y * size;
+            bool drawn = !keyed;
+            for (int x = 0; x < size && !drawn; ++x)
+                drawn = row[x] != 0;
+            if (drawn) {
+                first = qMin(first, y);
+                end = y + 1;
+            }
+        }
+        firstRow[t] = static_cast<quint8>(qMin(first, end));
+        endRow[t] = static_cast<quint8>(end);
+    }
+}
+
 TileStrip MakeTerrainStrip(const QImage& picture, int size)
 {
     TileStrip s;
     s.size = size;
     s.image = cutToTiles(picture, size, QImage::Format_RGB32, s.count);
+    s.measureRows();
     return s;
 }
 
@@ -113,6 +136,7 @@ TileStrip MakeOverlayStrip(const QImage& picture, int size)
                 p[x] = 0;
         }
     }
+    s.measureRows();
     return s;
 }
 
@@ -143,6 +167,7 @@ TileStrip MakeSatelliteStrip(const TileStrip& strip16)
             }
         }
     }
+    s.measureRows();
     return s;
 }
 

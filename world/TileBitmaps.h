@@ -9,6 +9,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <vector>
 
 // One strip: tile t is the size x size square at (0, t * size).
 struct TileStrip {
@@ -18,9 +19,16 @@ struct TileStrip {
     // Format_ARGB32_Premultiplied (alpha 0 or 255 only) for overlays.
     QImage image;
 
+    // Per tile, the rows that hold any drawn pixel: from firstRow to endRow
+    // (exclusive); all rows of a terrain tile.
+    std::vector<quint8> firstRow;
+    std::vector<quint8> endRow;
+
     bool has(int tile) const { return tile >= 0 && tile < count; }
     // The first pixel of a tile; its rows follow each other `size` pixels apart.
     const quint32* tile(int t) const { return reinterpret_cast<const quint32*>(image.constScanLine(t * size)); }
+    // Finds the drawn rows of every tile (after the pixels are final).
+    void measureRows();
 };
 
 // The overlay strips by their picture-box number within a set of five.
