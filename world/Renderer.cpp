@@ -204,30 +204,28 @@ struct StripView {
     bool has(int tile) const { return static_cast<unsigned>(tile) < static_cast<unsigned>(count); }
 };
 
-// A plain copy of a whole tile.
-template <int TS>
+// A plain copy of a whole tile of TS x TS pixels whose rows lie P pixels apart.
+template <int TS, int P>
 inline void copyTile(quint32* __restrict d, qsizetype stride, const StripView& strip, int tile)
 {
-    const quint32* s = strip.bits + tile * TS * TS;
+    const quint32* s = strip.bits + tile * TS * P;
     for (int y = 0; y < TS; ++y)
-        std::memcpy(d + y * stride, s + y * TS, TS * sizeof(quint32));
+        std::memcpy(d + y * stride, s + y * P, TS * sizeof(quint32));
 }
 
-// A keyed copy of the rows of a tile that hold drawn pixels.
-template <int TS>
+// A keyed copy of the rows of a tile that hold drawn pixels. A row is copied
+// P pixels wide: the pixels past the tile are transparent and leave the
+// destination as it is.
+template <int TS, int P>
 inline void keyTile(quint32* __restrict d, qsizetype stride, const StripView& strip, int tile)
 {
-    const quint32* s = strip.bits + tile * TS * TS;
+    static_assert(P % 4 == 0);
+    const quint32* s = strip.bits + tile * TS * P;
     for (int y = strip.first[tile]; y < strip.end[tile]; ++y) {
         quint32* dr = d + y * stride;
-        const quint32* sr = s + y * TS;
-        if constexpr (TS % 4 == 0) {
-            for (int x = 0; x < TS; x += 4)
-                keyed4(dr + x, sr + x);
-        } else {
-            for (int x = 0; x < TS; ++x)
-                dr[x] = keyed(sr[x], dr[x]);
-        }
+        const quint32* sr = s + y * P;
+        for (int x = 0; x < P; x += 4)
+            keyed4(dr + x, sr + x);
     }
 }
 
@@ -412,6 +410,7 @@ constexpr int kTagOffset = 50;
 template <int TS>
 void drawMapCells(const MapPass& k)
 {
+    constexpr int P = TS;
     const World& w = world();
     const SetView& set = *k.set;
     const qsizetype stride = k.stride;
@@ -425,7 +424,7 @@ void drawMapCells(const MapPass& k)
 
     auto overlay = [stride](quint32* d, int tile, const StripView& strip) {
         if (strip.has(tile))
-            keyTile<TS>(d, stride, strip, tile);
+            keyTile<TS, P>(d, stride, strip, tile);
     };
 
     for (int r = 0; r <= k.rows; ++r) {
@@ -438,7 +437,7 @@ void drawMapCells(const MapPass& k)
             const int px = c * TS, py = r * TS;
 
             if (set.terrain.has(terrain[i]))
-                copyTile<TS>(d, stride, set.terrain, terrain[i]);
+                copyTile<TS, TS>(d, stride, set.terrain, terrain[i]);
             overlay(d, splats[i], set.splats);
             overlay(d, objects[i], set.objects);
             overlay(d, ammo[i], set.ammo);
@@ -468,7 +467,7 @@ void drawMapCells(const MapPass& k)
     }
 }
 
-template <int TS>
+template <int TS, int P>
 void drawSatelliteCells(Frame& frame, int columns, int rows)
 {
     const World& w = world();
@@ -478,7 +477,7 @@ void drawSatelliteCells(Frame& frame, int columns, int rows)
     const qsizetype stride = fb.bytesPerLine() / 4;
     auto overlay = [stride](quint32* d, int tile, const StripView& strip) {
         if (strip.has(tile))
-            keyTile<TS>(d, stride, strip, tile);
+            keyTile<TS, P>(d, stride, strip, tile);
     };
     for (int c = 0; c <= columns; ++c) {
         const int x = frame.cellX[c];
@@ -487,7 +486,7 @@ void drawSatelliteCells(Frame& frame, int columns, int rows)
             const int i = x + kMapCells * y;
             quint32* d = bits + qsizetype(r) * TS * stride + c * TS;
             if (set.terrain.has(w.MapTerrain.data()[i]))
-                copyTile<TS>(d, stride, set.terrain, w.MapTerrain.data()[i]);
+                copyTile<TS, P>(d, stride, set.terrain, w.MapTerrain.data()[i]);
             overlay(d, w.MapSplats.data()[i], set.splats);
             overlay(d, w.MapObjects.data()[i], set.objects);
             overlay(d, w.MapAmmo.data()[i], set.ammo);
@@ -575,10 +574,12 @@ void DrawSatellite()
     const int columns = static_cast<int>(RoundHalfEven(static_cast<double>(width) / kSatelliteCell));
     const int rows = static_cast<int>(RoundHalfEven(static_cast<double>(height) / kSatelliteCell));
     Frame& frame = satelliteFrame();
-    frame.fit(qMax(width, (columns + 1) * kSatelliteCell), qMax(height, (rows + 1) * kSatelliteCell), pictureOf(box),
+    // The last column's rows are written up to the strips' pitch.
+    frame.fit(qMax(width, (columns + 1) * kSatelliteCell + kSatellitePitch - kSatelliteCell),
+              qMax(height, (rows + 1) * kSatelliteCell), pictureOf(box),
               box->palette().color(box->backgroundRole()));
     frame.mapCells(columns, rows, w);
-    drawSatelliteCells<kSatelliteCell>(frame, columns, rows);
+    drawSatelliteCells<kSatelliteCell, kSatellitePitch>(frame, columns, rows);
     showFrame(box, frame);
 }
 

@@ -96,7 +96,7 @@ void TileStrip::measureRows()
     for (int t = 0; t < count; ++t) {
         int first = size, end = 0;
         for (int y = 0; y < size; ++y) {
-            const quint32* row = tile(t) + y * size;
+            const quint32* row = tile(t) + y * pitch;
             bool drawn = !keyed;
             for (int x = 0; x < size && !drawn; ++x)
                 drawn = row[x] != 0;
@@ -113,7 +113,7 @@ void TileStrip::measureRows()
 TileStrip MakeTerrainStrip(const QImage& picture, int size)
 {
     TileStrip s;
-    s.size = size;
+    s.size = s.pitch = size;
     s.image = cutToTiles(picture, size, QImage::Format_RGB32, s.count);
     s.measureRows();
     return s;
@@ -122,7 +122,7 @@ TileStrip MakeTerrainStrip(const QImage& picture, int size)
 TileStrip MakeOverlayStrip(const QImage& picture, int size)
 {
     TileStrip s;
-    s.size = size;
+    s.size = s.pitch = size;
     s.image = cutToTiles(picture, size, QImage::Format_RGB32, s.count);
     if (s.count == 0)
         return s;
@@ -144,11 +144,13 @@ TileStrip MakeSatelliteStrip(const TileStrip& strip16)
 {
     TileStrip s;
     s.size = kSatelliteCell;
+    s.pitch = kSatellitePitch;
     s.count = strip16.count;
     if (s.count == 0)
         return s;
     const bool overlay = strip16.image.format() == QImage::Format_ARGB32_Premultiplied;
-    s.image = QImage(kSatelliteCell, s.count * kSatelliteCell, strip16.image.format());
+    s.image = QImage(kSatellitePitch, s.count * kSatelliteCell, strip16.image.format());
+    s.image.fill(0);
     for (int t = 0; t < s.count; ++t) {
         // Each tile on its own, so that no tile bleeds into its neighbour.
         const QImage cell = strip16.image.copy(0, t * strip16.size, strip16.size, strip16.size)

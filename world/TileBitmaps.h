@@ -14,9 +14,11 @@
 // One strip: tile t is the size x size square at (0, t * size).
 struct TileStrip {
     int size = 0;   // tile edge in pixels
+    int pitch = 0;  // pixels from one row of a tile to the next (the picture's width)
     int count = 0;  // whole tiles in the strip; 0 while the file is missing
-    // size pixels wide, count * size high; Format_RGB32 for terrain,
-    // Format_ARGB32_Premultiplied (alpha 0 or 255 only) for overlays.
+    // pitch pixels wide, count * size high; Format_RGB32 for terrain,
+    // Format_ARGB32_Premultiplied (alpha 0 or 255 only) for overlays, whose
+    // pixels right of `size` are transparent.
     QImage image;
 
     // Per tile, the rows that hold any drawn pixel: from firstRow to endRow
@@ -25,7 +27,7 @@ struct TileStrip {
     std::vector<quint8> endRow;
 
     bool has(int tile) const { return tile >= 0 && tile < count; }
-    // The first pixel of a tile; its rows follow each other `size` pixels apart.
+    // The first pixel of a tile; its rows follow each other `pitch` pixels apart.
     const quint32* tile(int t) const { return reinterpret_cast<const quint32*>(image.constScanLine(t * size)); }
     // Finds the drawn rows of every tile (after the pixels are final).
     void measureRows();
@@ -40,8 +42,10 @@ struct TileSet {
     std::array<TileStrip, 6> surface;  // 1 to 5 used (SurfaceStrip)
 };
 
-// The 6-pixel cells of the satellite view.
+// The 6-pixel cells of the satellite view, kept 8 pixels apart in their
+// strips so that a row is drawn as two groups of four.
 constexpr int kSatelliteCell = 6;
+constexpr int kSatellitePitch = 8;
 
 struct TileBitmaps {
     TileSet normal;     // 16-pixel tiles: "Terrain.BMP" or "Winter.BMP", "Graphics.BMP", ...
