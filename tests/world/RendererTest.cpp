@@ -507,3 +507,34 @@ TEST_F(MapViewTest, LightningBrightensTheSmallTerrainOnceOnScreenThenRestores)
     LightningReset();
     EXPECT_EQ(strip(), rgb(synthetic::terrainColour(16, 1, true)));
 }
+
+TEST_F(MapViewTest, PrintShadowTextWritesTheShadowThenTheText)
+{
+    PictureBox box;
+    box.resize(120, 40);
+    box.Image() = QPixmap(120, 40);
+    box.Image().fill(Qt::black);
+    PrintShadowText(&box, QStringLiteral("Wq"), RGB(255, 0, 0), RGB(0, 255, 0), 2, 10, 5);
+    QImage want(120, 40, QImage::Format_RGB32);
+    want.fill(Qt::black);
+    {
+        QPainter p(&want);
+        p.setFont(MapLabelFont());
+        const int ascent = QFontMetrics(MapLabelFont()).ascent();
+        p.setPen(Qt::green);
+        p.drawText(12, 7 + ascent, QStringLiteral("Wq"));
+        p.setPen(Qt::red);
+        p.drawText(10, 5 + ascent, QStringLiteral("Wq"));
+    }
+    const QImage got = box.Image().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(got, want);
+    // Both copies show: red on top, green where only the shadow lies.
+    int red = 0, green = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 120; ++x) {
+            red += rgb(got.pixel(x, y)) == 0xFF0000u;
+            green += rgb(got.pixel(x, y)) == 0x00FF00u;
+        }
+    EXPECT_GT(red, 10);
+    EXPECT_GT(green, 5);
+}
