@@ -17,8 +17,7 @@ namespace {
 void populateWorld()
 {
     World& w = world();
-    w.MapWidth = w.MapHeight = 150;
-    w.MaxX = w.MaxY = 149;
+    synthetic::emptyWorld(w);
     for (int i = 0; i < 31; ++i) {
         w.PlayerSlots[i].Tile = static_cast<qint16>(1 + i % 3);
         w.PlayerSlots[i].Name = QStringLiteral("Player%1").arg(i);

@@ -30,14 +30,8 @@ protected:
         ClientTest::SetUp();
         resetTileBitmaps();
         resetFrameRate();
-        World& w = world();
-        w.MapWidth = w.MapHeight = 150;
-        w.MaxX = w.MaxY = 149;
-        w.TileSize = 16;
-        w.MapTerrain.fill(1);
-        for (MapLayer* l : {&w.MapSplats, &w.MapAmmo, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks})
-            l->fill(-1);
-        w.Pos = Point2{7, 7};
+        synthetic::emptyWorld(world());
+        world().Pos = Point2{7, 7};
         synthetic::writeStrips(programFolder() + QStringLiteral("/Graphics"));
         settings().GraphicsPath = programFolder() + QStringLiteral("/Graphics/");
         LoadGraphics();

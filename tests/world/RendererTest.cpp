@@ -27,13 +27,8 @@ protected:
     {
         ClientTest::SetUp();
         resetTileBitmaps();
+        synthetic::emptyWorld(world());
         World& w = world();
-        w.MapWidth = w.MapHeight = 150;
-        w.MaxX = w.MaxY = 149;
-        w.TileSize = 16;
-        w.MapTerrain.fill(1);
-        for (MapLayer* l : overlays())
-            l->fill(-1);
         const char* names[] = {"Mod Shop", "EQ Shop", "Gun Shop", "Ammo Shop"};
         for (int j = 0; j < 4; ++j)
             w.Shops[j] = Shop{static_cast<qint16>(12 + j), QString::fromLatin1(names[j]),
@@ -48,12 +43,6 @@ protected:
     {
         resetTileBitmaps();
         ClientTest::TearDown();
-    }
-
-    std::vector<MapLayer*> overlays()
-    {
-        World& w = world();
-        return {&w.MapSplats, &w.MapAmmo, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks};
     }
 
     PictureBox* map(int width, int height)

@@ -4,6 +4,8 @@
 // inset grows in the order the map draws the layers, so each drawn layer
 // stays visible as a ring.
 
+#include "world/WorldState.h"
+
 #include <QDir>
 #include <QImage>
 #include <QString>
@@ -85,6 +87,17 @@ inline void writeStrips(const QString& folder)
             overlayStrip(strip, size).save(folder + QLatin1Char('/') + QLatin1String(fileName(strip, size)), "BMP");
     }
     terrainStrip(16, true).save(folder + QStringLiteral("/Winter.BMP"), "BMP");
+}
+
+// A 150 x 150 map of terrain 1 with every overlay empty, at 16 pixels.
+inline void emptyWorld(World& w)
+{
+    w.MapWidth = w.MapHeight = 150;
+    w.MaxX = w.MaxY = 149;
+    w.TileSize = 16;
+    w.MapTerrain.fill(1);
+    for (MapLayer* l : {&w.MapSplats, &w.MapAmmo, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks})
+        l->fill(-1);
 }
 
 } // namespace synthetic
