@@ -47,17 +47,26 @@ inline quint32 keyed(quint32 source, quint32 destination)
     return source | (destination & ~static_cast<quint32>(static_cast<qint32>(source) >> 31));
 }
 
-// The same for four pixels at once.
-typedef quint32 Pixels4 __attribute__((vector_size(16)));
-typedef qint32 SignedPixels4 __attribute__((vector_size(16)));
-inline void keyed4(quint32* destination, const quint32* source)
+// The same for eight pixels at once (one vector operation on machines with
+// 256-bit vectors, two elsewhere).
+typedef quint32 Pixels8 __attribute__((vector_size(32)));
+typedef qint32 SignedPixels8 __attribute__((vector_size(32)));
+inline void keyed8(quint32* destination, const quint32* source)
 {
-    Pixels4 s, d;
+    Pixels8 s, d;
     std::memcpy(&s, source, sizeof s);
     std::memcpy(&d, destination, sizeof d);
-    d = s | (d & ~reinterpret_cast<Pixels4>(reinterpret_cast<SignedPixels4>(s) >> 31));
+    d = s | (d & ~reinterpret_cast<Pixels8>(reinterpret_cast<SignedPixels8>(s) >> 31));
     std::memcpy(destination, &d, sizeof d);
 }
+
+// The drawing loops are built twice, for 256-bit vectors and for the basic
+// instruction set; the program picks one when it starts.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+#define QUELVAR_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define QUELVAR_VECTOR_CLONES
+#endif
 
 // ---- labels ----
 
@@ -155,7 +164,7 @@ SpriteCache& sprites()
 
 // Draws a sprite's opaque pixels onto a 32-bit picture at (x, y), cut at the
 // picture's edges.
-void blendSprite(quint32* bits, qsizetype stride, int width, int height, const Sprite& s, int x, int y)
+QUELVAR_VECTOR_CLONES void blendSprite(quint32* bits, qsizetype stride, int width, int height, const Sprite& s, int x, int y)
 {
     if (s.image.isNull())
         return;
@@ -168,10 +177,8 @@ void blendSprite(quint32* bits, qsizetype stride, int width, int height, const S
         for (int row = 0; row < h; ++row) {
             quint32* __restrict d = bits + (y + row) * stride + x;
             const quint32* __restrict sr = src + row * srcStride;
-            for (int group = 0; group < w; group += 8) {
-                keyed4(d + group, sr + group);
-                keyed4(d + group + 4, sr + group + 4);
-            }
+            for (int group = 0; group < w; group += 8)
+                keyed8(d + group, sr + group);
         }
         return;
     }
@@ -219,13 +226,13 @@ inline void copyTile(quint32* __restrict d, qsizetype stride, const StripView& s
 template <int TS, int P>
 inline void keyTile(quint32* __restrict d, qsizetype stride, const StripView& strip, int tile)
 {
-    static_assert(P % 4 == 0);
+    static_assert(P % 8 == 0);
     const quint32* s = strip.bits + tile * TS * P;
     for (int y = strip.first[tile]; y < strip.end[tile]; ++y) {
         quint32* dr = d + y * stride;
         const quint32* sr = s + y * P;
-        for (int x = 0; x < P; x += 4)
-            keyed4(dr + x, sr + x);
+        for (int x = 0; x < P; x += 8)
+            keyed8(dr + x, sr + x);
     }
 }
 
@@ -408,7 +415,7 @@ TagCache& tags()
 constexpr int kTagOffset = 50;
 
 template <int TS>
-void drawMapCells(const MapPass& k)
+QUELVAR_VECTOR_CLONES void drawMapCells(const MapPass& k)
 {
     constexpr int P = TS;
     const World& w = world();
@@ -468,7 +475,7 @@ void drawMapCells(const MapPass& k)
 }
 
 template <int TS, int P>
-void drawSatelliteCells(Frame& frame, int columns, int rows)
+QUELVAR_VECTOR_CLONES void drawSatelliteCells(Frame& frame, int columns, int rows)
 {
     const World& w = world();
     const SetView set(tileBitmaps().satellite);

@@ -43,7 +43,7 @@ struct TileSet {
 };
 
 // The 6-pixel cells of the satellite view, kept 8 pixels apart in their
-// strips so that a row is drawn as two groups of four.
+// strips so that a row is drawn as one group of eight.
 constexpr int kSatelliteCell = 6;
 constexpr int kSatellitePitch = 8;
 
