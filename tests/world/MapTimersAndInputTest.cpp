@@ -13,9 +13,18 @@
 #include "world/WorldState.h"
 #include "world/frmOverview.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 namespace {
+// A client frame: 0xA6, the command character, NUL, the text, NUL, 0x01.
+QByteArray frame(char command, const QByteArray& text)
+{
+    return QByteArray("\xa6") + command + '\0' + text + '\0' + '\x01';
+}
+
 QRgb overviewColour(int k)
 {
     const quint32 c = OverviewColours[k];
@@ -200,4 +209,71 @@ TEST_F(MapTimersTest, LeftClicksRecentreFollowTheCameraAndShowStaffMenus)
     connection().UserLevel = 79;
     game->picMap_MouseUp(4, 0, 16 * 9, 16 * 9);
     EXPECT_TRUE(game->mnuerrorlog->isVisible());
+}
+
+// What the game server receives for clicks on the map. The listener reads
+// the stream; frames the connection sends on its own come and go around them.
+class MapClickBytesTest : public MapTimersTest {
+protected:
+    void SetUp() override
+    {
+        MapTimersTest::SetUp();
+        connectGame();
+        ASSERT_TRUE(listener.waitForNewConnection(3000));
+        peer = listener.nextPendingConnection();
+        ASSERT_NE(peer, nullptr);
+    }
+
+    // Waits until the stream holds the frame; true when it arrived.
+    bool arrives(const QByteArray& expected, int ms = 2000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!received.contains(expected) && t.elapsed() < ms) {
+            game->Wsk->flush();
+            QCoreApplication::processEvents();
+            peer->waitForReadyRead(20);
+            received += peer->readAll();
+        }
+        return received.contains(expected);
+    }
+
+    QTcpSocket* peer = nullptr;
+    QByteArray received;
+};
+
+TEST_F(MapClickBytesTest, WalkFireAndViewportFrames)
+{
+    game->Server(QStringLiteral("C"), QStringLiteral("probe"));
+    if (!arrives(frame('C', "probe"), 500))
+        GTEST_SKIP() << "the send procedure is not built on this branch";
+    World& w = world();
+
+    received.clear();
+    game->picMap_MouseUp(1, 0, 10 * 16 + 1, 8 * 16 + 15);
+    EXPECT_TRUE(arrives(frame('m', "&e&e&s&e&")));
+
+    received.clear();
+    w.OriginX = 146;
+    game->picMap_MouseUp(2, 0, 40, 8);
+    EXPECT_TRUE(arrives(frame('C', "fire 148 0")));
+
+    // The own cell: the view around (7, 7) for 320 x 240 at 16 pixels.
+    received.clear();
+    w.OriginX = 0;
+    game->picMap_MouseUp(1, 0, 7 * 16, 7 * 16);
+    EXPECT_TRUE(arrives(frame('M', QByteArray("\x97\x99\x19\x14"))));  // 146, 148, 20, 15 plus 5
+
+    // Auto Screen Center: the walk, then the view.
+    received.clear();
+    options().AutoScreenCenter = 255;
+    w.Pos = Point2{148, 0};
+    w.OriginX = 0;
+    w.OriginY = 0;
+    game->picMap_MouseUp(1, 0, 2 * 16, 0);
+    EXPECT_TRUE(arrives(frame('m', "&e&e&e&e&")));
+    // (149 + 148 - 10) mod 150 = 137; 149 + 0 - 7.5 = 141.5 rounds to 142.
+    const QByteArray view = frame('M', QByteArray("\x8e\x93\x19\x14"));
+    EXPECT_TRUE(arrives(view));
+    EXPECT_LT(received.indexOf(frame('m', "&e&e&e&e&")), received.indexOf(view));
 }
