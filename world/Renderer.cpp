@@ -7,13 +7,14 @@
 #include "ui/frmChat.h"
 #include "ui/frmMain.h"
 #include "world/Lightning.h"
+#include "world/MapLabels.h"
+#include "world/PixelOps.h"
 #include "world/TileBitmaps.h"
 #include "world/WorldState.h"
 #include "world/frmSatellite.h"
 
 #include <QPainter>
 #include <cstring>
-#include <unordered_map>
 #include <vector>
 
 double FxRed = 0;
@@ -28,169 +29,8 @@ void SplitRGB(qint32 colour)
     FxRed = c - FxBlue * 65536 - FxGreen * 256.0;
 }
 
-QFont MapLabelFont()
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(11);
-    f.setStyleStrategy(QFont::NoAntialias);
-    return f;
-}
-
 namespace {
-QRgb toQRgb(quint32 colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
-
-// The keyed copy of one pixel: a ready tile's or label's transparent pixels
-// are 0 and its others have the alpha byte 0xFF, so the top bit alone chooses
-// between source and destination, without a branch.
-inline quint32 keyed(quint32 source, quint32 destination)
-{
-    return source | (destination & ~static_cast<quint32>(static_cast<qint32>(source) >> 31));
-}
-
-// The same for eight pixels at once (one vector operation on machines with
-// 256-bit vectors, two elsewhere).
-typedef quint32 Pixels8 __attribute__((vector_size(32)));
-typedef qint32 SignedPixels8 __attribute__((vector_size(32)));
-inline void keyed8(quint32* destination, const quint32* source)
-{
-    Pixels8 s, d;
-    std::memcpy(&s, source, sizeof s);
-    std::memcpy(&d, destination, sizeof d);
-    d = s | (d & ~reinterpret_cast<Pixels8>(reinterpret_cast<SignedPixels8>(s) >> 31));
-    std::memcpy(destination, &d, sizeof d);
-}
-
-// The drawing loops are built twice, for 256-bit vectors and for the basic
-// instruction set; the program picks one when it starts.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-#define QUELVAR_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define QUELVAR_VECTOR_CLONES
-#endif
-
-// ---- labels ----
-
-// A text drawn once into a small picture: only the pixels the glyphs cover,
-// fully opaque, the rest fully transparent. (dx, dy) is where the picture
-// stands relative to the text's top-left corner.
-struct Sprite {
-    QImage image;  // Format_ARGB32_Premultiplied, alpha 0 or 255
-    int dx = 0;
-    int dy = 0;
-};
-
-struct SpriteKey {
-    QString text;
-    quint32 colour;
-    bool operator==(const SpriteKey& o) const { return colour == o.colour && text == o.text; }
-};
-struct SpriteKeyHash {
-    size_t operator()(const SpriteKey& k) const { return qHash(k.text) ^ (size_t(k.colour) * 0x9E3779B97F4A7C15ull); }
-};
-
-Sprite renderSprite(const QString& text, quint32 colour)
-{
-    const QFont font = MapLabelFont();
-    const QFontMetrics fm(font);
-    // Room for glyphs that reach past their advance on either side.
-    const int margin = fm.height();
-    QImage canvas(fm.horizontalAdvance(text) + 2 * margin, fm.height() + 2 * margin,
-                  QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(0);
-    {
-        QPainter p(&canvas);
-        p.setFont(font);
-        p.setPen(QColor(toQRgb(colour)));
-        p.drawText(margin, margin + fm.ascent(), text);
-    }
-    int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;
-    for (int y = 0; y < canvas.height(); ++y) {
-        auto* p = reinterpret_cast<quint32*>(canvas.scanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            // Unsmoothed glyphs are all or nothing already; keep it so.
-            if (qAlpha(p[x]) >= 128) {
-                p[x] = 0xFF000000u | toQRgb(colour);
-                left = qMin(left, x);
-                right = qMax(right, x);
-                top = qMin(top, y);
-                bottom = qMax(bottom, y);
-            } else {
-                p[x] = 0;
-            }
-        }
-    }
-    Sprite s;
-    if (right < 0)
-        return s;
-    // Whole groups of eight pixels, so that a row is drawn in fixed steps;
-    // the padding is transparent.
-    const int width = (right - left + 1 + 7) / 8 * 8;
-    s.image = canvas.copy(left, top, width, bottom - top + 1);
-    s.dx = left - margin;
-    s.dy = top - margin;
-    return s;
-}
-
-// The texts drawn so far; a name tag is drawn on every frame, so each text
-// is set in type once.
-class SpriteCache {
-public:
-    const Sprite& get(const QString& text, quint32 colour)
-    {
-        SpriteKey key{text, colour};
-        auto it = sprites_.find(key);
-        if (it != sprites_.end())
-            return it->second;
-        // Status lines change with every message; keep the cache bounded.
-        if (sprites_.size() >= 1024) {
-            sprites_.clear();
-            ++generation_;
-        }
-        return sprites_.emplace(std::move(key), renderSprite(text, colour)).first->second;
-    }
-    // Changes whenever earlier references became invalid.
-    quint64 generation() const { return generation_; }
-
-private:
-    std::unordered_map<SpriteKey, Sprite, SpriteKeyHash> sprites_;
-    quint64 generation_ = 0;
-};
-
-SpriteCache& sprites()
-{
-    static SpriteCache cache;
-    return cache;
-}
-
-// Draws a sprite's opaque pixels onto a 32-bit picture at (x, y), cut at the
-// picture's edges.
-QUELVAR_VECTOR_CLONES void blendSprite(quint32* bits, qsizetype stride, int width, int height, const Sprite& s, int x, int y)
-{
-    if (s.image.isNull())
-        return;
-    x += s.dx;
-    y += s.dy;
-    const int w = s.image.width(), h = s.image.height();
-    const auto* src = reinterpret_cast<const quint32*>(s.image.constBits());
-    const qsizetype srcStride = s.image.bytesPerLine() / 4;
-    if (x >= 0 && y >= 0 && x + w <= width && y + h <= height) {
-        for (int row = 0; row < h; ++row) {
-            quint32* __restrict d = bits + (y + row) * stride + x;
-            const quint32* __restrict sr = src + row * srcStride;
-            for (int group = 0; group < w; group += 8)
-                keyed8(d + group, sr + group);
-        }
-        return;
-    }
-    const int x0 = qMax(0, x), y0 = qMax(0, y);
-    const int x1 = qMin(width, x + w), y1 = qMin(height, y + h);
-    for (int ty = y0; ty < y1; ++ty) {
-        quint32* d = bits + ty * stride;
-        const quint32* sr = src + (ty - y) * srcStride - x;
-        for (int tx = x0; tx < x1; ++tx)
-            d[tx] = keyed(sr[tx], d[tx]);
-    }
-}
+using namespace mapdraw;
 
 // ---- tiles ----
 
@@ -367,7 +207,7 @@ void drawSprite(const MapPass& k, const Sprite& s, int x, int y, int r, int c)
     const int sx = x + s.dx, sy = y + s.dy;
     if (paintedOverLater(k, sx, sy, sx + s.image.width(), sy + s.image.height(), r, c))
         return;
-    blendSprite(k.bits, k.stride, k.width, k.height, s, x, y);
+    BlendSprite(k.bits, k.stride, k.width, k.height, s, x, y);
 }
 
 // PrintShadowText into the frame, written while the cell (r, c) is drawn.
@@ -376,40 +216,8 @@ void shadowText(const MapPass& k, const QString& text, quint32 textColour, quint
 {
     if (text.isEmpty())
         return;
-    drawSprite(k, sprites().get(text, shadowColour), x + offset, y + offset, r, c);
-    drawSprite(k, sprites().get(text, textColour), x, y, r, c);
-}
-
-// The name tags: the sprite of each slot's name, kept while the name stays.
-struct TagCache {
-    std::array<QString, 31> names;
-    std::array<const Sprite*, 31> sprite{};
-    quint64 generation = ~0ull;
-
-    const Sprite& of(int slot, const QString& name)
-    {
-        // Emptying the sprite cache leaves every kept reference dangling.
-        if (generation != sprites().generation()) {
-            sprite.fill(nullptr);
-            generation = sprites().generation();
-        }
-        if (!sprite[slot] || names[slot] != name) {
-            const Sprite* s = &sprites().get(name, kCaptionTextColour);
-            if (generation != sprites().generation()) {
-                sprite.fill(nullptr);
-                generation = sprites().generation();
-            }
-            names[slot] = name;
-            sprite[slot] = s;
-        }
-        return *sprite[slot];
-    }
-};
-
-TagCache& tags()
-{
-    static TagCache t;
-    return t;
+    drawSprite(k, Label(text, shadowColour), x + offset, y + offset, r, c);
+    drawSprite(k, Label(text, textColour), x, y, r, c);
 }
 
 constexpr int kTagOffset = 50;
@@ -455,7 +263,7 @@ QUELVAR_VECTOR_CLONES void drawMapCells(const MapPass& k)
                 if (w.ShowTags) {
                     const QString& name = w.PlayerSlots[slot].Name;
                     if (!name.isEmpty()) {
-                        const Sprite& s = tags().of(slot, name);
+                        const Sprite& s = NameTag(slot, name);
                         drawSprite(k, s, px + kTagOffset, py - 15 + kTagOffset, r, c);
                         drawSprite(k, s, px, py - 15, r, c);
                     }
@@ -516,8 +324,13 @@ void drawMapLines(const MapPass& k)
     // Nothing of the frame is drawn after these: no cell paints over them.
     const int r = k.rows + 1, c = 0;
     if (connection().UserLevel < 10) {
-        shadowText(k, QStringLiteral("Buy Now (") + platform::endpoints().advertising + QStringLiteral(")!"),
-                   RGB(0, 0, 128), RGB(0, 128, 0), 4, 25, 11, r, c);
+        // Built once, not on every frame.
+        static QString address, line;
+        if (line.isEmpty() || address != platform::endpoints().advertising) {
+            address = platform::endpoints().advertising;
+            line = QStringLiteral("Buy Now (") + address + QStringLiteral(")!");
+        }
+        shadowText(k, line, RGB(0, 0, 128), RGB(0, 128, 0), 4, 25, 11, r, c);
     }
     const World& w = world();
     shadowText(k, w.LastStatusText, RGB(255, 255, 255), RGB(0, 128, 0), 4, 25, 335, r, c);
@@ -599,7 +412,7 @@ void PrintShadowText(PictureBox* picture, const QString& text, quint32 textColou
     QPainter p(&pm);
     for (const auto& [colour, px, py] : {std::tuple<quint32, int, int>{shadowColour, x + offset, y + offset},
                                         std::tuple<quint32, int, int>{textColour, x, y}}) {
-        const Sprite& s = sprites().get(text, colour);
+        const Sprite& s = Label(text, colour);
         if (!s.image.isNull())
             p.drawImage(px + s.dx, py + s.dy, s.image);
     }

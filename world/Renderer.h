@@ -4,7 +4,6 @@
 
 #include "foundation/SettingsState.h"
 
-#include <QFont>
 #include <QImage>
 #include <QString>
 #include <QtGlobal>
@@ -40,9 +39,6 @@ extern double FxBlue;
 // and FxBlue.
 void SplitRGB(qint32 colour);
 
-// The font of the texts on the map: Verdana 8.25 points (11 pixels), drawn
-// without smoothing so that a label is a crisp set of pixels.
-QFont MapLabelFont();
 // The colour of name tags and store names: the caption-text colour of the
 // standard desktop scheme.
 constexpr quint32 kCaptionTextColour = RGB(255, 255, 255);

@@ -9,6 +9,7 @@
 #include "ui/frmChat.h"
 #include "ui/frmMain.h"
 #include "world/Lightning.h"
+#include "world/MapLabels.h"
 #include "world/Renderer.h"
 #include "world/TileBitmaps.h"
 #include "world/WorldState.h"
