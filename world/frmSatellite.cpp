@@ -7,11 +7,12 @@ frmSatellite::frmSatellite()
     setWindowTitle(QStringLiteral("Satellite Viewer"));
     // Fixed single border.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
-    // 65 x 65 cells: the main view's top-left cell and a wider, taller area.
+    // 65 x 49 cells: the main view's top-left cell and more than the 64 x 48
+    // cells of a full-screen view.
     picMap = new PictureBox(this);
-    picMap->setGeometry(0, 0, 390, 390);
+    picMap->setGeometry(0, 0, 65 * 6, 49 * 6);
     picMap->hide();
-    setFixedSize(390, 390);
+    setFixedSize(picMap->size());
 }
 
 void frmSatellite::Form_Load()
