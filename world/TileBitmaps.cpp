@@ -61,21 +61,20 @@ void reportMissing(const QStringList& missing)
                      platform::vbOKOnly | platform::vbExclamation);
 }
 
-void setNormalTerrain(const QImage& picture, bool winter)
+void setNormalTerrain(const QImage& picture)
 {
     TileBitmaps& t = tileBitmaps();
     t.normal.terrain = MakeTerrainStrip(picture, 16);
     t.terrainAsLoaded = t.normal.terrain.image;
-    t.winterTerrain = winter;
     t.terrainBrightened = false;
     t.flashDrawn = false;
     t.restorePending = false;
 }
 
-void loadNormalTerrain(const QString& file, bool winter)
+void loadNormalTerrain(const QString& file)
 {
     QStringList missing;
-    setNormalTerrain(readPicture(file, missing), winter);
+    setNormalTerrain(readPicture(file, missing));
     reportMissing(missing);
 }
 
@@ -178,7 +177,7 @@ void LoadGraphics()
     TileBitmaps& t = tileBitmaps();
     QStringList missing;
     const QImage terrain = readPicture(QStringLiteral("Terrain.BMP"), missing);
-    setNormalTerrain(terrain, false);
+    setNormalTerrain(terrain);
     t.zoomed.terrain = MakeTerrainStrip(readPicture(QStringLiteral("Terrain32.BMP"), missing), 32);
     for (int i = 1; i <= 5; ++i)
         t.normal.surface[i] = MakeOverlayStrip(readPicture(QLatin1String(kSurfaceFiles16[i]), missing), 16);
@@ -195,6 +194,6 @@ void LoadGraphics()
     reportMissing(missing);
 }
 
-void LoadTerrainNormal() { loadNormalTerrain(QStringLiteral("Terrain.BMP"), false); }
+void LoadTerrainNormal() { loadNormalTerrain(QStringLiteral("Terrain.BMP")); }
 
-void LoadTerrainWinter() { loadNormalTerrain(QStringLiteral("Winter.BMP"), true); }
+void LoadTerrainWinter() { loadNormalTerrain(QStringLiteral("Winter.BMP")); }

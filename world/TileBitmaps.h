@@ -52,9 +52,8 @@ struct TileBitmaps {
     TileSet zoomed;     // 32-pixel tiles: "Terrain32.BMP", "Graphics32.BMP", ...
     TileSet satellite;  // the 16-pixel files reduced to 6 x 6 cells
 
-    // Which terrain the 16-pixel strip holds, and that strip as loaded, so a
+    // The current 16-pixel terrain (normal or winter) as loaded, so that a
     // lightning flash can be undone.
-    bool winterTerrain = false;
     QImage terrainAsLoaded;
     // A flash has brightened the 16-pixel terrain; it has been drawn once;
     // the restore waits for that frame.
