@@ -10,7 +10,10 @@
 #include "ui/frmBack.h"
 #include "ui/frmChat.h"
 #include "ui/frmMain.h"
+#include "tests/world/SyntheticStrips.h"
 #include "world/WorldState.h"
+
+#include <QFile>
 
 class StartupTest : public ClientTest {
 protected:
@@ -18,6 +21,9 @@ protected:
     {
         ClientTest::SetUp();
         installAssets();
+        // Tile strips of our own where the generated ones are not laid out.
+        if (!QFile::exists(programFolder() + QStringLiteral("/Graphics/Terrain.BMP")))
+            synthetic::writeStrips(programFolder() + QStringLiteral("/Graphics"));
     }
 };
 
