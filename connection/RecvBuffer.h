@@ -38,10 +38,17 @@ struct ServerMessage {
 // 0xA6 "G" and an empty one.
 ServerMessage ReadServerMessage(QByteArrayView message);
 
+// The game socket's data event: appends the bytes to connection().RecvBuffer.
+// An unfinished message at the end that grows past the limit is dropped and
+// recorded (also while a batch runs and waits on a message box); the stream
+// picks up again at the next piece that starts with 0xA6.
+void AppendReceived(ClientWindows& windows, const QByteArray& bytes);
+
 // One batch over connection().RecvBuffer: every whole message goes to
-// onMessage in order. A piece that ends with the end mark but does not start
-// with 0xA6, and an unfinished message above the limit, are dropped and
-// recorded with AddToLog; the stream picks up again at the next piece that
-// starts with 0xA6. An exception from onMessage ends the batch: the
-// messages not yet handled are lost, the buffer keeps what it holds.
+// onMessage in order. The unfinished tail goes back into the buffer before
+// the first message is handled. A piece that ends with the end mark but does
+// not start with 0xA6, and an unfinished message above the limit, are
+// dropped and recorded with AddToLog; the stream picks up again at the next
+// piece that starts with 0xA6. An exception from onMessage ends the batch:
+// the messages not yet handled are lost, the buffer keeps what it holds.
 void CutBatch(ClientWindows& windows, const std::function<void(const ServerMessage&)>& onMessage);

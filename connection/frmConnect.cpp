@@ -26,6 +26,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -239,6 +240,9 @@ void frmConnect::FetchMasterServer()
     if (!reply->isFinished()) {
         QEventLoop wait;
         connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+        // The transfer timeout only notices silence: a host that keeps
+        // trickling bytes is cut off at the same limit.
+        QTimer::singleShot(kAddressTimeoutMs, reply, &QNetworkReply::abort);
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (reply->error() == QNetworkReply::NoError) {

@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     const qsizetype step = bytes.size() / static_cast<qsizetype>(chunks) + 1;
     for (qsizetype pos = 0; pos < bytes.size(); pos += step) {
-        connection().RecvBuffer += bytes.mid(pos, step);
+        AppendReceived(windows, bytes.mid(pos, step));
         ProcessBatch(windows);
         if (connection().RecvBuffer.size() > recv::kMaxUnfinishedMessage + step)
             std::abort();  // the buffer must stay bounded

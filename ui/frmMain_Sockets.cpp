@@ -2,11 +2,13 @@
 
 #include "connection/ConnectionState.h"
 #include "connection/Frame.h"
+#include "connection/RecvBuffer.h"
 #include "connection/frmConnect.h"
 #include "foundation/Ansi.h"
 #include "foundation/TextOutput.h"
 #include "foundation/frmDebug.h"
 #include "ui/frmBack.h"
+#include "ui/WindowsBridge.h"
 #include "ui/frmChat.h"
 #include "world/WorldReset.h"
 
@@ -94,8 +96,10 @@ void frmMain::Wsk_Connect()
 
 void frmMain::Wsk_DataArrival(qint64)
 {
-    if (Wsk->state() != QAbstractSocket::UnconnectedState)
-        connection().RecvBuffer.append(Wsk->readAll());
+    if (Wsk->state() != QAbstractSocket::UnconnectedState) {
+        WindowsBridge windows;
+        AppendReceived(windows, Wsk->readAll());
+    }
 }
 
 void frmMain::Wsk_Close()

@@ -6,10 +6,17 @@
 #include "connection/frmConnect.h"
 #include "foundation/OptionsState.h"
 #include "foundation/frmDebug.h"
+#include "platform/Endpoints.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeGameServer.h"
 #include "ui/frmChat.h"
 #include "ui/frmMain.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 class LoginDialogTest : public FakeServerTest {
@@ -88,6 +95,35 @@ TEST_F(LoginDialogTest, FailedAddressFetchIsLoggedAndConnectReportsIt)
     EXPECT_TRUE(d.Visible());
     EXPECT_EQ(stored(QStringLiteral("Username")), QStringLiteral("olduser"));
     EXPECT_EQ(fake->gameConnections(), 0);
+}
+
+TEST_F(LoginDialogTest, AnAddressHostThatKeepsTricklingIsCutOffInAFewSeconds)
+{
+    // Answers at once, then sends one byte of its body every half second.
+    QTcpServer slow;
+    ASSERT_TRUE(slow.listen(QHostAddress::LocalHost));
+    QTimer trickle;
+    QPointer<QTcpSocket> peer;
+    QObject::connect(&slow, &QTcpServer::newConnection, [&] {
+        peer = slow.nextPendingConnection();
+        peer->write("HTTP/1.1 200 OK\r\nContent-Length: 30\r\n\r\n");
+        trickle.start(500);
+    });
+    QObject::connect(&trickle, &QTimer::timeout, [&] {
+        if (peer)
+            peer->write("1");
+    });
+    platform::Endpoints e = platform::endpoints();
+    e.webHost = QStringLiteral("http://127.0.0.1:%1").arg(slow.serverPort());
+    platform::setEndpointsForTests(e);
+
+    QElapsedTimer clock;
+    clock.start();
+    Forms::get<frmConnect>();
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(connection().MasterServer, QString());
+    ASSERT_TRUE(Forms::isLoaded<frmDebug>());
+    EXPECT_TRUE(Forms::get<frmDebug>().txtLog->Text().contains(QStringLiteral(" in frmConnect,Form_Load")));
 }
 
 TEST_F(LoginDialogTest, FieldLimits)

@@ -158,7 +158,54 @@ TEST_F(RecvBufferTest, AnExceptionEndsTheBatchAndLosesTheMessagesNotYetHandled)
                           }),
                  RuntimeError);
     EXPECT_EQ(seen, 2);
-    EXPECT_EQ(connection().RecvBuffer, QByteArray("newnew"));
+    // The unfinished tail went back first; the newer text follows it.
+    EXPECT_EQ(connection().RecvBuffer, QByteArray("\xA6" "newnew"));
+}
+
+TEST_F(RecvBufferTest, AResetDuringTheBatchAlsoEmptiesTheKeptTail)
+{
+    // A tail of the old connection must not be joined to the next one's stream.
+    connection().RecvBuffer = frame('b', {}) + QByteArray("\xA6" "c" "\0" "bo", 5);
+    CutBatch(windows, [&](const ServerMessage& m) {
+        messages.push_back(m);
+        connection().RecvBuffer.clear();  // the world is reset while the message is handled
+    });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(connection().RecvBuffer.isEmpty());
+}
+
+TEST_F(RecvBufferTest, AnUnfinishedMessageStaysBoundedWhileNoBatchRuns)
+{
+    // A batch waiting on a message box takes nothing; the data event goes on.
+    AppendReceived(windows, frame('b', {}) + QByteArray("\xA6" "D" "\0", 3));
+    const QByteArray chunk(64 * 1024, 'n');
+    for (int i = 0; i < 20; ++i)
+        AppendReceived(windows, chunk);
+    // The long message went once it passed the limit; the whole one before it stays.
+    EXPECT_EQ(connection().RecvBuffer, frame('b', {}) + QByteArray(4 * chunk.size(), 'n'));
+    const QStringList logged = windows.callsTo(QStringLiteral("AddToLog"));
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged[0].contains(QStringLiteral("over the size limit")));
+
+    // The rest of it is junk up to its end byte; the stream picks up after it.
+    AppendReceived(windows, QByteArray("\x01", 1) + frame('S', {}));
+    batch();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].Command, 'b');
+    EXPECT_EQ(messages[1].Command, 'S');
+    EXPECT_TRUE(connection().RecvBuffer.isEmpty());
+
+    // While a batch runs, its own unfinished tail counts with the newer text.
+    connection().RecvBuffer = frame('U', {}) + QByteArray("\xA6" "D" "\0", 3);
+    CutBatch(windows, [&](const ServerMessage& m) {
+        messages.push_back(m);
+        for (int i = 0; i < 16; ++i)
+            AppendReceived(windows, chunk);
+    });
+    EXPECT_TRUE(connection().RecvBuffer.isEmpty());
+    connection().RecvBuffer += QByteArray("nn\x01", 3);
+    batch();
+    EXPECT_EQ(messages.size(), 3u);  // no message made of the head and what followed the drop
 }
 
 } // namespace

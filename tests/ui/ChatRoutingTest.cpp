@@ -32,6 +32,8 @@ protected:
         s.AnnounceColour = {RGB(150, 0, 0), RGB(255, 60, 60), QStringLiteral("Red")};
         s.PlanColour = {RGB(0, 100, 0), RGB(60, 200, 60), QStringLiteral("Green")};
         s.BoldNames = true;
+        s.FontType = QStringLiteral("Arial");
+        s.FontType2 = QStringLiteral("Verdana");
     }
     QString log(const char* name) const { return QString::fromLatin1(readFile(QString::fromLatin1(name))); }
 };
@@ -45,9 +47,11 @@ TEST_F(ChatRoutingTest, GlobalChatReachesGlobalAndHelpAndTheGameBoxOnlyByOption)
     EXPECT_TRUE(boxText(*chat().txtStatus).isEmpty());
     TextRun sender = runWith(*chat().txtGlobal, QStringLiteral("Bob chats: "));
     EXPECT_TRUE(sender.bold);
+    EXPECT_EQ(sender.family, QStringLiteral("Verdana"));
     EXPECT_EQ(sender.colour, 0u);
     TextRun text = runWith(*chat().txtGlobal, QStringLiteral("hello all"));
     EXPECT_FALSE(text.bold);
+    EXPECT_EQ(text.family, QStringLiteral("Arial"));
     EXPECT_FALSE(text.text.contains(QStringLiteral("chats")));
 
     options().ShowChatInGame = true;
@@ -55,6 +59,7 @@ TEST_F(ChatRoutingTest, GlobalChatReachesGlobalAndHelpAndTheGameBoxOnlyByOption)
     RouteChatLine(chatLine(QStringLiteral("Ann"), QStringLiteral("second"), 0));
     EXPECT_TRUE(boxText(*chat().txtStatus).contains(QStringLiteral("] Ann chats: second")));
     EXPECT_FALSE(runWith(*chat().txtStatus, QStringLiteral("Ann chats: ")).bold);
+    EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("Ann chats: ")).family, QStringLiteral("Arial"));
     EXPECT_FALSE(runWith(*chat().txtHelp, QStringLiteral("Ann chats: ")).bold);
 }
 
@@ -97,6 +102,7 @@ TEST_F(ChatRoutingTest, StaffChatShowsTheSenderAndMarksOnlyForAdmins)
     TextRun sender = runWith(*chat().txtTrainer, QStringLiteral("Mod :"));
     EXPECT_EQ(sender.colour, RGB(0, 80, 100));
     EXPECT_FALSE(sender.bold);
+    EXPECT_EQ(sender.family, QStringLiteral("Arial"));
     EXPECT_TRUE(chat().TabMarked(3));
 
     settings().BoldNames = true;
@@ -104,6 +110,8 @@ TEST_F(ChatRoutingTest, StaffChatShowsTheSenderAndMarksOnlyForAdmins)
     RouteChatLine(chatLine(QStringLiteral("Mod"), QStringLiteral("bold"), 10));
     EXPECT_EQ(boxText(*chat().txtTrainer), QStringLiteral("Mod: bold"));
     EXPECT_TRUE(runWith(*chat().txtTrainer, QStringLiteral("Mod: ")).bold);
+    EXPECT_EQ(runWith(*chat().txtTrainer, QStringLiteral("Mod: ")).family, QStringLiteral("Verdana"));
+    EXPECT_EQ(runWith(*chat().txtTrainer, QStringLiteral("bold")).family, QStringLiteral("Arial"));
 }
 
 TEST_F(ChatRoutingTest, GameBoxKindsUseTheirTextsAndColours)
@@ -116,6 +124,8 @@ TEST_F(ChatRoutingTest, GameBoxKindsUseTheirTextsAndColours)
     EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("Bob waves")).colour, RGB(75, 75, 10));
     EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("announces:")).colour, RGB(150, 0, 0));
     EXPECT_TRUE(runWith(*chat().txtStatus, QStringLiteral("announces:")).bold);
+    EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("announces:")).family, QStringLiteral("Verdana"));
+    EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("Bob waves")).family, QStringLiteral("Arial"));
     EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("Round over")).colour, RGB(255, 60, 60));
     EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("game plans:")).colour, RGB(20, 70, 70));
     EXPECT_EQ(runWith(*chat().txtStatus, QStringLiteral("go left")).colour, RGB(40, 140, 140));
@@ -213,6 +223,8 @@ TEST_F(ChatRoutingTest, PrivateMessagesFindTheirPartnersWindow)
     TextRun name = runWith(*ann.MessageTxt, QStringLiteral("Ann: "));
     EXPECT_EQ(name.colour, RGB(200, 100, 0));
     EXPECT_TRUE(name.bold);
+    EXPECT_EQ(name.family, QStringLiteral("Verdana"));
+    EXPECT_EQ(runWith(*ann.MessageTxt, QStringLiteral("there?")).family, QStringLiteral("Arial"));
     EXPECT_EQ(runWith(*ann.MessageTxt, QStringLiteral("there?")).colour, RGB(250, 160, 60));
     EXPECT_FALSE(PMForms()[0]);
     EXPECT_FALSE(PMForms()[3]);

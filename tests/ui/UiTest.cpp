@@ -62,7 +62,8 @@ TextRun UiTest::runWith(const RichTextBox& box, const QString& text)
             if (!f.text().contains(text))
                 continue;
             const QColor c = f.charFormat().foreground().color();
-            return {f.text(), RGB(c.red(), c.green(), c.blue()), f.charFormat().fontWeight() >= QFont::Bold};
+            return {f.text(), RGB(c.red(), c.green(), c.blue()), f.charFormat().fontWeight() >= QFont::Bold,
+                    f.charFormat().fontFamilies().toStringList().value(0)};
         }
     }
     return {};

@@ -30,6 +30,7 @@ struct TextRun {
     QString text;
     quint32 colour = 0;
     bool bold = false;
+    QString family;  // the font family the run was written in
 };
 
 class UiTest : public ClientTest {
