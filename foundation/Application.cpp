@@ -37,7 +37,7 @@ void RecordUntrappedError(QObject* receiver, qint32 number, const QString& descr
     }
     try {
         AddToLog(form, QStringLiteral("event"), ErrObject{number, description});
-    } catch (...) {
+    } catch (const RuntimeError&) {
         std::fprintf(stderr, "Error #%d %s in %s\n", number, qPrintable(description), qPrintable(form));
     }
 }
