@@ -7,6 +7,7 @@
 #include "connection/ConnectionState.h"
 #include "foundation/MenuState.h"
 #include "foundation/OptionsState.h"
+#include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
 #include "tests/connection/ServerFrames.h"
@@ -119,6 +120,15 @@ TEST_F(EndToEndReceivingTest, NumberedStatusMessagesAskWhoIsOnAndWriteTheirLines
     // One who request for each message of one to three fields, also for an
     // id that shows nothing; the four-field message is not shown at all.
     EXPECT_EQ(sentFrames(), QList<QByteArray>(5, ClientFrame('w', "")));
+
+    // The end of the program: no message, nothing written.
+    const QByteArray end = ServerFrame('M', {smalls({29})}) + ServerFrame('M', {smalls({12})});
+    fake->sendGame(end);
+    ASSERT_TRUE(waitUntil([&] { return connection().RecvBuffer.size() == end.size(); }));
+    EXPECT_THROW(frameTick(), ProgramEnd);
+    EXPECT_TRUE(ProgramHasEnded());
+    EXPECT_EQ(lineTexts(*chat().txtStatus).size(), 4);
+    EXPECT_EQ(services().messageBoxes.size(), 0u);
 }
 
 TEST_F(EndToEndReceivingTest, SessionAndWorldMessages)
@@ -168,6 +178,20 @@ TEST_F(EndToEndReceivingTest, AMessageSplitOverTwoWritesIsHandledOnce)
 
     receive(second.mid(3));
     EXPECT_EQ(lineTexts(*chat().txtStatus), (QStringList{QStringLiteral("Ann waves"), QStringLiteral("Bob nods")}));
+    EXPECT_TRUE(connection().RecvBuffer.isEmpty());
+
+    // A global line on view lets events run in the middle of the batch; what
+    // arrives then waits behind the batch's unfinished tail.
+    chat().SSTab1->setCurrentIndex(1);
+    chat().txtStatus->clear();
+    const QByteArray third = chatLine("Cid", "jumps", "1");
+    const QByteArray head = chatLine("Ann", "hello all", "0") + third.left(8);
+    fake->sendGame(head);
+    ASSERT_TRUE(waitUntil([&] { return connection().RecvBuffer.size() == head.size(); }));
+    fake->sendGame(third.mid(8) + chatLine("Dan", "sits", "1"));
+    frameTick();
+    receive(QByteArray());
+    EXPECT_EQ(lineTexts(*chat().txtStatus), (QStringList{QStringLiteral("Cid jumps"), QStringLiteral("Dan sits")}));
     EXPECT_TRUE(connection().RecvBuffer.isEmpty());
 }
 
