@@ -4,6 +4,7 @@
 
 #include "community/frmWho.h"
 #include "foundation/MenuState.h"
+#include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "ui/frmBack.h"
 #include "ui/frmChat.h"
@@ -118,20 +119,26 @@ TEST_F(EndToEndTypingTest, ButtonsAndMenuItemsSendTheirCommands)
 
 TEST_F(EndToEndTypingTest, APrivateMessageIsAnsweredWithATell)
 {
-    receive(ServerFrame('c', {"Ann", "psst", "2"}));
+    // The name goes back byte for byte; only the typed text is filtered.
+    receive(ServerFrame('c', {"Zo\xEB", "psst", "2"}));
     frmPM& pm = PMWindow(kPMFirst);
-    ASSERT_EQ(pm.Caption(), QStringLiteral("Ann"));
+    ASSERT_EQ(pm.Caption(), QStringLiteral("Zo\u00eb"));
     ASSERT_TRUE(pm.Visible());
     pm.SendTxt->setText(QStringLiteral("hi ") + QChar(2) + QStringLiteral("there \u00e9"));
     QTest::keyClick(pm.SendTxt, Qt::Key_Return);
-    EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "TELL Ann hi there ")});
+    EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "TELL Zo\xEB hi there ")});
     EXPECT_TRUE(pm.SendTxt->text().isEmpty());
     // The line comes back only with the server's echo.
-    EXPECT_EQ(lineTexts(*pm.MessageTxt), QStringList{QStringLiteral("Ann: psst")});
+    EXPECT_EQ(lineTexts(*pm.MessageTxt), QStringList{QStringLiteral("Zo\u00eb: psst")});
 }
 
-TEST_F(EndToEndTypingTest, DisconnectSendsDThenCloses)
+TEST_F(EndToEndTypingTest, DisconnectSendsDThenClosesAndOnlyThenTheProgramCanExit)
 {
+    game().mnuFileExit->trigger();
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Disconnect Before Exiting Quelvar!")});
+    EXPECT_TRUE(sentFrames().isEmpty());
+    EXPECT_FALSE(ProgramHasEnded());
+
     // The main window's Connect button.
     QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
     ASSERT_TRUE(fake->waitForGameDisconnect());
@@ -154,5 +161,9 @@ TEST_F(EndToEndTypingTest, DisconnectSendsDThenCloses)
     // Typing while disconnected sends nothing.
     line()->setEnabled(true);
     typeLine(QStringLiteral("anyone?"));
+    EXPECT_EQ(fake->gameReceived(), ClientFrame('d', ""));
+
+    EXPECT_THROW(back().mnuFileExit->trigger(), ProgramEnd);
+    EXPECT_TRUE(ProgramHasEnded());
     EXPECT_EQ(fake->gameReceived(), ClientFrame('d', ""));
 }
