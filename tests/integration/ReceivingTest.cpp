@@ -23,10 +23,11 @@ protected:
     void SetUp() override
     {
         EndToEndTest::SetUp();
+        // The colour sets by name, as the settings load gives them.
         Settings& s = settings();
-        s.TellColour = {RGB(200, 100, 0), RGB(250, 160, 60), QStringLiteral("Orange")};
-        s.AnnounceColour = {RGB(150, 0, 0), RGB(255, 60, 60), QStringLiteral("Red")};
-        s.PlanColour = {RGB(0, 100, 0), RGB(60, 200, 60), QStringLiteral("Green")};
+        SetColourSet(s.TellColour, QStringLiteral("Orange"));
+        SetColourSet(s.AnnounceColour, QStringLiteral("Red"));
+        SetColourSet(s.PlanColour, QStringLiteral("Green"));
         s.BoldNames = true;
         login();
     }
@@ -52,7 +53,7 @@ TEST_F(EndToEndReceivingTest, ChatKindsReachTheirBoxesPanelsAndWindows)
     EXPECT_EQ(game[0], line({{"Ann waves", RGB(75, 75, 10), false}}));
     EXPECT_EQ(game[1], line({{"Server restarts soon", 0, false}}));
     EXPECT_EQ(game[2], line({{"Welcome", 0, false}}));
-    EXPECT_EQ(game[3], line({{"Ann announces:", RGB(150, 0, 0), true}, {"prizes", RGB(255, 60, 60), false}}));
+    EXPECT_EQ(game[3], line({{"Ann announces:", RGB(128, 0, 0), true}, {"prizes", RGB(192, 64, 64), false}}));
     EXPECT_EQ(game[4], line({{"Ann game plans:", RGB(20, 70, 70), true}, {"rush", RGB(40, 140, 140), false}}));
     for (RichTextBox* box : {chat().txtGlobal, chat().txtHelp}) {
         const QStringList texts = lineTexts(*box);
@@ -62,7 +63,7 @@ TEST_F(EndToEndReceivingTest, ChatKindsReachTheirBoxesPanelsAndWindows)
     }
     EXPECT_EQ(linesOf(*chat().txtTeam),
               (std::vector<std::vector<BoxRun>>{
-                  line({{"Ann: ", RGB(0, 100, 0), true}, {"flank left", RGB(60, 200, 60), false}})}));
+                  line({{"Ann: ", RGB(0, 128, 0), true}, {"flank left", RGB(64, 192, 64), false}})}));
     EXPECT_EQ(linesOf(*chat().txtTrainer),
               (std::vector<std::vector<BoxRun>>{
                   line({{"Ann: ", RGB(0, 80, 100), true}, {"staff only", RGB(0, 160, 200), false}})}));
@@ -82,8 +83,8 @@ TEST_F(EndToEndReceivingTest, ChatKindsReachTheirBoxesPanelsAndWindows)
     EXPECT_EQ(first.Caption(), QStringLiteral("Bob"));
     EXPECT_EQ(linesOf(*first.MessageTxt),
               (std::vector<std::vector<BoxRun>>{
-                  line({{"Cid: ", RGB(200, 100, 0), true}, {"psst", RGB(250, 160, 60), false}}),
-                  line({{"You say: ", RGB(200, 100, 0), true}, {"hi Bob", RGB(250, 160, 60), false}})}));
+                  line({{"Cid: ", RGB(188, 106, 0), true}, {"psst", RGB(243, 139, 3), false}}),
+                  line({{"You say: ", RGB(188, 106, 0), true}, {"hi Bob", RGB(243, 139, 3), false}})}));
     frmPM& second = PMWindow(kPMFirst + 1);
     EXPECT_EQ(second.Caption(), QStringLiteral("Cid"));
     EXPECT_EQ(lineTexts(*second.MessageTxt), QStringList{QStringLiteral("Cid: again")});
