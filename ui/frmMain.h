@@ -223,4 +223,9 @@ private:
     // The "&Status" submenu lists the main window's child windows at its end.
     void refreshWindowList();
     std::vector<QAction*> windowListItems_;
+
+    // ---- the server's close during a batch (frmMain_Sockets.cpp, frmMain_Data.cpp) ----
+    // Set when the server closed the connection while a batch let events
+    // run; the close is handled once that batch has ended.
+    bool closeAfterBatch_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "connection/ConnectionState.h"
+#include "connection/Dispatcher.h"
 #include "connection/Frame.h"
 #include "connection/RecvBuffer.h"
 #include "connection/frmConnect.h"
@@ -104,6 +105,13 @@ void frmMain::Wsk_DataArrival(qint64)
 
 void frmMain::Wsk_Close()
 {
+    // A batch that let events run still holds messages the server sent
+    // before it closed: they must not land in the reset world after
+    // "Disconnected". ProcessData runs the close when the batch ends.
+    if (BatchRunning()) {
+        closeAfterBatch_ = true;
+        return;
+    }
     // What the server sent right before closing (a kick or ban notice, the
     // last chat lines) would be dropped by the reset below: take the rest
     // of the stream and handle it first, as the frame tick would have.

@@ -1,0 +1,112 @@
+// A session from the login dialog to the server closing the connection.
+
+#include "EndToEnd.h"
+
+#include "connection/ConnectionState.h"
+#include "connection/frmConnect.h"
+#include "foundation/frmDebug.h"
+#include "ui/frmBack.h"
+#include "ui/frmChat.h"
+#include "ui/frmMain.h"
+#include "tests/connection/ServerFrames.h"
+#include "world/WorldState.h"
+
+#include <QTest>
+
+namespace {
+class EndToEndSessionTest : public EndToEndTest {};
+
+QStringList listed(const frmConnect& d)
+{
+    QStringList rows;
+    for (int i = 0; i < d.Server->topLevelItemCount(); ++i)
+        rows.append(d.Server->topLevelItem(i)->text(0) + QLatin1Char(':') + d.Server->topLevelItem(i)->text(1));
+    return rows;
+}
+} // namespace
+
+TEST_F(EndToEndSessionTest, LoginThroughTheDialog)
+{
+    // An address file written with a line break still reaches the server.
+    fake->addressText = "127.0.0.1\r\n";
+    frmConnect& d = Forms::get<frmConnect>();
+    d.Show();
+    EXPECT_EQ(connection().MasterServer, QStringLiteral("127.0.0.1\r\n"));
+
+    // Picking the master server shows who is on there.
+    d.cmdServer->setCurrentIndex(d.cmdServer->findText(QStringLiteral("Master Server")));
+    emit d.cmdServer->activated(d.cmdServer->currentIndex());
+    ASSERT_TRUE(fake->waitForUserListBytes(6));
+    EXPECT_EQ(fake->userListReceived(), QByteArray("sUsers"));
+    fake->sendUserList("ann:85;bob:12");
+    ASSERT_TRUE(waitUntil([&] { return d.PlayersOnLbl->text() == QStringLiteral("2"); }));
+    EXPECT_EQ(listed(d), (QStringList{QStringLiteral("ann:85"), QStringLiteral("bob:12")}));
+    EXPECT_EQ(fake->gameConnections(), 0);
+
+    d.txtUsername->setEditText(QStringLiteral("alice"));
+    d.txtPassword->setText(QStringLiteral("s3cret"));
+    QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
+    ASSERT_TRUE(fake->waitForGameFrames(2));
+    EXPECT_EQ(fake->gameReceived(), Bytes("\xA6!\0alice\0s3cret\0" "105\0\x01") + ClientFrame('T', "1"));
+    EXPECT_TRUE(services().messageBoxes.empty());
+    EXPECT_FALSE(d.Visible());
+    EXPECT_EQ(linesOf(*chat().txtStatus),
+              (std::vector<std::vector<BoxRun>>{{{QStringLiteral("Connecting as alice..."), 0, true}}}));
+    EXPECT_EQ(back().StatBar->Panel(1), QStringLiteral("Logged In"));
+    EXPECT_EQ(back().cmdConnect->text(), QStringLiteral("Disconnect"));
+    EXPECT_EQ(game().mnuFileConnect->text(), QStringLiteral("Disconnect"));
+    EXPECT_TRUE(back().txtSend->isEnabled());
+    // The user list was only for the dialog.
+    EXPECT_EQ(game().WskUsers->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+TEST_F(EndToEndSessionTest, TheLastLinesBeforeTheServerClosesAreShownBeforeDisconnected)
+{
+    login();
+    world().MapSplats.set(30, 30, 1);
+    // The server's last words, then it hangs up at once: no frame tick runs
+    // in between.
+    fake->sendGame(ServerFrame('c', {"", "You have been kicked.", "5"}) + ServerFrame('o', {smalls({31, 31, 2, 4})}) +
+                   ServerFrame('P', {smalls({40, 41, 3})}));
+    fake->closeGame();
+    ASSERT_TRUE(waitUntil([&] { return back().Caption() == QStringLiteral("Quelvar [Disconnected]"); }));
+
+    EXPECT_EQ(linesOf(*chat().txtStatus),
+              (std::vector<std::vector<BoxRun>>{{{QStringLiteral("You have been kicked."), 0, false}},
+                                                {{QStringLiteral("Disconnected"), 255, true}}}));
+    EXPECT_EQ(world().LastStatusText, QStringLiteral("You have been kicked."));
+    // Then the world was reset: what those messages put there is gone too.
+    EXPECT_EQ(world().MapSplats.get(30, 30), -1);
+    EXPECT_EQ(world().MapSplats.get(31, 31), -1);
+    EXPECT_EQ(world().MapPlayers.get(40, 41), -1);
+    EXPECT_EQ(world().Pos.X, 7);
+    EXPECT_EQ(world().Pos.Y, 7);
+    EXPECT_TRUE(connection().RecvBuffer.isEmpty());
+    EXPECT_EQ(back().StatBar->Panel(1), QStringLiteral("Not Logged In"));
+    EXPECT_FALSE(back().txtSend->isEnabled());
+    EXPECT_TRUE(services().messageBoxes.empty());
+    EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+TEST_F(EndToEndSessionTest, AServerCloseDuringABatchWaitsForTheBatchToEnd)
+{
+    login();
+    // Global Chat on view: each global line lets events run in the middle
+    // of the batch, which is where the server's close arrives.
+    chat().SSTab1->setCurrentIndex(1);
+    const QByteArray stream = ServerFrame('c', {"Ann", "bye all", "0"}) + ServerFrame('c', {"Ann", "really", "0"}) +
+                              ServerFrame('c', {"", "Last call.", "5"}) + ServerFrame('P', {smalls({40, 41, 3})});
+    fake->sendGame(stream);
+    ASSERT_TRUE(waitUntil([&] { return connection().RecvBuffer.size() >= stream.size(); }));
+    fake->closeGame();
+    frameTick();
+    ASSERT_TRUE(waitUntil([&] { return back().Caption() == QStringLiteral("Quelvar [Disconnected]"); }));
+
+    EXPECT_EQ(lineTexts(*chat().txtStatus), (QStringList{QStringLiteral("Last call."), QStringLiteral("Disconnected")}));
+    EXPECT_EQ(lineTexts(*chat().txtGlobal).size(), 2);
+    // The whole batch came before the reset.
+    EXPECT_EQ(world().MapPlayers.get(40, 41), -1);
+    EXPECT_EQ(world().Pos.X, 7);
+    EXPECT_EQ(world().Pos.Y, 7);
+}

@@ -1,0 +1,171 @@
+// What the user types and clicks, as the server receives it.
+
+#include "EndToEnd.h"
+
+#include "community/frmWho.h"
+#include "foundation/MenuState.h"
+#include "foundation/RuntimeError.h"
+#include "foundation/SettingsState.h"
+#include "ui/frmBack.h"
+#include "ui/frmChat.h"
+#include "ui/frmMain.h"
+#include "ui/frmPM.h"
+
+#include <QTest>
+
+namespace {
+class EndToEndTypingTest : public EndToEndTest {
+protected:
+    void SetUp() override
+    {
+        EndToEndTest::SetUp();
+        login();
+        chat().SSTab1->setTabVisible(3, true);
+        chat().SSTab1->setTabVisible(4, true);
+        activate();
+        line()->setFocus();
+    }
+    QComboBox* line() { return back().txtSend; }
+    void typeLine(const QString& text)
+    {
+        line()->setFocus();
+        line()->setEditText(text);
+        QTest::keyClick(line(), Qt::Key_Return);
+    }
+};
+} // namespace
+
+TEST_F(EndToEndTypingTest, TypedLinesCarryTheirPrefixOnTheWire)
+{
+    optionMenus().mnuOptionsChat.setChecked(true);
+    for (int tab = 0; tab < 5; ++tab) {
+        chat().SSTab1->setCurrentIndex(tab);
+        typeLine(QStringLiteral("hi %1").arg(tab));
+    }
+    EXPECT_EQ(sentFrames(), (QList<QByteArray>{ClientFrame('C', "c hi 0"), ClientFrame('C', "c hi 1"),
+                                               ClientFrame('C', "c hi 2"), ClientFrame('C', "admi hi 3"),
+                                               ClientFrame('C', "team hi 4")}));
+
+    // Auto-Admin; then neither option. The filter drops control characters
+    // and the upper half of the code page ("é"), and keeps "€" (0x80).
+    optionMenus().mnuOptionsAdmin.setChecked(true);
+    optionMenus().mnuOptionsChat.setChecked(false);
+    typeLine(QStringLiteral("kick ") + QChar(7) + QStringLiteral("bob"));
+    optionMenus().mnuOptionsAdmin.setChecked(false);
+    typeLine(QStringLiteral("caf\u00e9 costs 5\u20ac"));
+    // A "/" line goes as typed without its "/": no filter, no prefix; only
+    // the framing bytes are taken out of it.
+    optionMenus().mnuOptionsChat.setChecked(true);
+    typeLine(QStringLiteral("/tell ann caf\u00e9 \u00a6ok") + QChar(7));
+    typeLine(QStringLiteral("/"));
+    EXPECT_EQ(sentFrames(), (QList<QByteArray>{ClientFrame('C', "adm kick bob"), ClientFrame('C', "caf costs 5\x80"),
+                                               ClientFrame('C', "tell ann caf\xE9 ok\x07"), ClientFrame('C', "")}));
+    EXPECT_EQ(line()->itemText(0), QStringLiteral("/"));
+    EXPECT_EQ(line()->itemText(1), QStringLiteral("/tell ann caf\u00e9 \u00a6ok") + QChar(7));
+}
+
+TEST_F(EndToEndTypingTest, WalkingKeysSendMovesOnlyWithKeypadMovement)
+{
+    QTest::keyClick(line(), Qt::Key_Up);
+    QTest::keyClick(line(), Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_TRUE(sentFrames().isEmpty());
+
+    optionMenus().mnuKeyMove.setChecked(true);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+    } keys[] = {{Qt::Key_Up, {}},
+                {Qt::Key_Right, {}},
+                {Qt::Key_Down, {}},
+                {Qt::Key_Left, {}},
+                {Qt::Key_8, Qt::KeypadModifier},
+                {Qt::Key_7, Qt::KeypadModifier},
+                {Qt::Key_9, Qt::KeypadModifier},
+                {Qt::Key_1, Qt::KeypadModifier},
+                {Qt::Key_3, Qt::KeypadModifier}};
+    for (const auto& k : keys)
+        QTest::keyClick(line(), k.key, k.mods);
+    EXPECT_EQ(sentFrames(), (QList<QByteArray>{ClientFrame('m', "&n&"), ClientFrame('m', "&e&"),
+                                               ClientFrame('m', "&s&"), ClientFrame('m', "&w&"),
+                                               ClientFrame('m', "&n&"), ClientFrame('m', "&n&w&"),
+                                               ClientFrame('m', "&n&e&"), ClientFrame('m', "&s&w&"),
+                                               ClientFrame('m', "&s&e&")}));
+    // The numpad keys typed nothing into the line.
+    EXPECT_TRUE(line()->currentText().isEmpty());
+}
+
+TEST_F(EndToEndTypingTest, ButtonsAndMenuItemsSendTheirCommands)
+{
+    settings().Buttons[5].Command = QStringLiteral("GIVE %1 1");
+    settings().Buttons[7].Command = QStringLiteral("buy vile");
+    back().cmdAlias[5]->show();
+    QTest::mouseClick(back().cmdAlias[5], Qt::LeftButton);
+    game().cmdAlias[7]->click();
+    game().cmdReload->click();
+    game().Command1->click();
+    game().Command2->click();
+    game().mnuOptionsReadyNot->trigger();
+    game().mnuOptionsReadyYes->trigger();
+    game().mnuOptionsReadyAuto->trigger();
+    game().mnuViewWho->trigger();
+    EXPECT_EQ(sentFrames(),
+              (QList<QByteArray>{ClientFrame('C', "GIVE %1 1"), ClientFrame('C', "buy vile"),
+                                 ClientFrame('C', "BUY VILE & DUMP VILE GUN & SELL VILE"), ClientFrame('C', "GET FLAG"),
+                                 ClientFrame('C', "GET FLAG"), ClientFrame('R', "0"), ClientFrame('R', "1"),
+                                 ClientFrame('R', "2"), ClientFrame('w', "")}));
+    EXPECT_EQ(Forms::get<frmWho>().StatusBar1->SimpleText(), QStringLiteral("Updating Please wait..."));
+    EXPECT_TRUE(Forms::get<frmWho>().Visible());
+}
+
+TEST_F(EndToEndTypingTest, APrivateMessageIsAnsweredWithATell)
+{
+    // The name goes back byte for byte; only the typed text is filtered.
+    receive(ServerFrame('c', {"Zo\xEB", "psst", "2"}));
+    frmPM& pm = PMWindow(kPMFirst);
+    ASSERT_EQ(pm.Caption(), QStringLiteral("Zo\u00eb"));
+    ASSERT_TRUE(pm.Visible());
+    pm.SendTxt->setText(QStringLiteral("hi ") + QChar(2) + QStringLiteral("there \u00e9"));
+    QTest::keyClick(pm.SendTxt, Qt::Key_Return);
+    EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "TELL Zo\xEB hi there ")});
+    EXPECT_TRUE(pm.SendTxt->text().isEmpty());
+    // The line comes back only with the server's echo.
+    EXPECT_EQ(lineTexts(*pm.MessageTxt), QStringList{QStringLiteral("Zo\u00eb: psst")});
+}
+
+TEST_F(EndToEndTypingTest, DisconnectSendsDThenClosesAndOnlyThenTheProgramCanExit)
+{
+    game().mnuFileExit->trigger();
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Disconnect Before Exiting Quelvar!")});
+    EXPECT_TRUE(sentFrames().isEmpty());
+    EXPECT_FALSE(ProgramHasEnded());
+
+    // The main window's Connect button.
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+    ASSERT_TRUE(fake->waitForGameDisconnect());
+    EXPECT_EQ(fake->gameReceived(), ClientFrame('d', ""));
+    EXPECT_EQ(game().Wsk->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(lineTexts(*chat().txtStatus), QStringList{QStringLiteral("Disconnected")});
+    EXPECT_EQ(linesOf(*chat().txtStatus)[0][0], (BoxRun{QStringLiteral("Disconnected"), 255, true}));
+    EXPECT_EQ(back().StatBar->Panel(1), QStringLiteral("Not Logged In"));
+    EXPECT_EQ(back().cmdConnect->text(), QStringLiteral("Connect"));
+
+    // The game window's File > Connect, after the next login.
+    fake->clearGameReceived();
+    login();
+    game().mnuFileConnect->trigger();
+    ASSERT_TRUE(fake->waitForGameDisconnect());
+    EXPECT_EQ(fake->gameReceived(), ClientFrame('d', ""));
+    EXPECT_EQ(game().mnuFileConnect->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(lineTexts(*chat().txtStatus), QStringList{QStringLiteral("Disconnected")});
+
+    // Typing while disconnected sends nothing.
+    line()->setEnabled(true);
+    typeLine(QStringLiteral("anyone?"));
+    EXPECT_EQ(fake->gameReceived(), ClientFrame('d', ""));
+
+    // Called directly: the program's end thrown through the menu's own
+    // signal code would leave a guard of it behind.
+    EXPECT_THROW(game().mnuFileExit_Click(), ProgramEnd);
+    EXPECT_TRUE(ProgramHasEnded());
+    EXPECT_EQ(fake->gameReceived(), ClientFrame('d', ""));
+}
