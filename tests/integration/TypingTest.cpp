@@ -10,6 +10,7 @@
 #include "ui/frmChat.h"
 #include "ui/frmMain.h"
 #include "ui/frmPM.h"
+#include "world/WorldState.h"
 
 #include <QTest>
 
@@ -168,4 +169,38 @@ TEST_F(EndToEndTypingTest, DisconnectSendsDThenClosesAndOnlyThenTheProgramCanExi
     EXPECT_THROW(game().mnuFileExit_Click(), ProgramEnd);
     EXPECT_TRUE(ProgramHasEnded());
     EXPECT_EQ(fake->gameReceived(), ClientFrame('d', ""));
+}
+
+TEST_F(EndToEndTypingTest, ZoomNumpadFiveAndScreenCenterSendTheView)
+{
+    World& w = world();
+    w.MapWidth = w.MapHeight = 150;
+    w.MaxX = w.MaxY = 149;
+    w.Pos = Point2{7, 7};
+    w.TileSize = 32;
+    optionMenus().mnuOptionsZoom.setChecked(true);
+    game().picMap->resize(320, 176);
+
+    // Zoom out: 20 x 11 tiles of 16 pixels around (7, 7); 150.5 rounds to
+    // 150, which wraps to 0.
+    game().mnuOptionsZoom->trigger();
+    EXPECT_EQ(w.TileSize, 16);
+    // Zoom in again: 10 x 6 tiles of 32 pixels (5.5 rounds to 6).
+    game().mnuOptionsZoom->trigger();
+    EXPECT_EQ(w.TileSize, 32);
+    optionMenus().mnuKeyMove.setChecked(true);
+    QTest::keyClick(line(), Qt::Key_5, Qt::KeypadModifier);
+    game().mnuCommandScreen->trigger();
+    const QByteArray zoomedIn = BytesOf({1 + 5, 3 + 5, 10 + 5, 6 + 5});
+    EXPECT_EQ(sentFrames(), (QList<QByteArray>{ClientFrame('M', BytesOf({146 + 5, 0 + 5, 20 + 5, 11 + 5})),
+                                               ClientFrame('M', zoomedIn), ClientFrame('M', zoomedIn),
+                                               ClientFrame('M', zoomedIn)}));
+    EXPECT_EQ(w.OriginX, 1);
+    EXPECT_EQ(w.OriginY, 3);
+
+    // Not logged in: the zoom changes the tile size and sends nothing.
+    back().StatBar->setPanel(1, QStringLiteral("Not Logged In"));
+    game().mnuOptionsZoom->trigger();
+    EXPECT_EQ(w.TileSize, 16);
+    EXPECT_TRUE(sentFrames().isEmpty());
 }
