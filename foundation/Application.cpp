@@ -35,10 +35,13 @@ void RecordUntrappedError(QObject* receiver, qint32 number, const QString& descr
             break;
         }
     }
+    // An error while recording is printed instead; an end of the program
+    // raised meanwhile goes on to the caller.
     try {
         AddToLog(form, QStringLiteral("event"), ErrObject{number, description});
-    } catch (...) {
-        std::fprintf(stderr, "Error #%d %s in %s\n", number, qPrintable(description), qPrintable(form));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Error #%d %s in %s (not recorded: %s)\n", number, qPrintable(description),
+                     qPrintable(form), e.what());
     }
 }
 
@@ -49,13 +52,16 @@ bool QuelvarApplication::notify(QObject* receiver, QEvent* event)
     if (ProgramHasEnded() && event->type() != QEvent::DeferredDelete)
         return false;
     try {
-        return QApplication::notify(receiver, event);
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const RuntimeError& e) {
+            RecordUntrappedError(receiver, e.number(), e.description());
+        } catch (const std::exception& e) {
+            RecordUntrappedError(receiver, errInvalidProcedureCall, QString::fromLocal8Bit(e.what()));
+        }
     } catch (const ProgramEnd&) {
+        // From the handler or from recording its error.
         QCoreApplication::exit(0);
-    } catch (const RuntimeError& e) {
-        RecordUntrappedError(receiver, e.number(), e.description());
-    } catch (const std::exception& e) {
-        RecordUntrappedError(receiver, errInvalidProcedureCall, QString::fromLocal8Bit(e.what()));
     }
     return false;
 }
