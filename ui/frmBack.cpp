@@ -165,7 +165,8 @@ frmBack::frmBack()
     // The exit procedure is the game window's.
     connect(mnuFileExit, &QAction::triggered, this, [] { Forms::get<frmMain>().mnuFileExit_Click(); });
 
-    resize(toPixels(15240), toPixels(10710));
+    // The inner size is the area below the menu bar.
+    resize(toPixels(15240), toPixels(10710) + menus_->sizeHint().height());
 }
 
 void frmBack::Form_Load()
@@ -210,6 +211,9 @@ bool frmBack::eventFilter(QObject* watched, QEvent* event)
     if (watched == txtSend && event->type() == QEvent::ShortcutOverride &&
         isMenuShortcut(menus_, static_cast<QKeyEvent*>(event)))
         return true;
+    // The status bar spans the whole bottom strip.
+    if (watched == Picture3 && event->type() == QEvent::Resize)
+        StatBar->resize(Picture3->width(), StatBar->height());
     if (watched == Picture3 && event->type() == QEvent::MouseButtonRelease) {
         // Only the strip's own empty part, not the status bar on it.
         auto* m = static_cast<QMouseEvent*>(event);
