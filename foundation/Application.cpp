@@ -35,13 +35,10 @@ void RecordUntrappedError(QObject* receiver, qint32 number, const QString& descr
             break;
         }
     }
-    // An error while recording is printed instead; an end of the program
-    // raised meanwhile goes on to the caller.
     try {
         AddToLog(form, QStringLiteral("event"), ErrObject{number, description});
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "Error #%d %s in %s (not recorded: %s)\n", number, qPrintable(description),
-                     qPrintable(form), e.what());
+    } catch (const RuntimeError&) {
+        std::fprintf(stderr, "Error #%d %s in %s\n", number, qPrintable(description), qPrintable(form));
     }
 }
 
