@@ -49,13 +49,16 @@ bool QuelvarApplication::notify(QObject* receiver, QEvent* event)
     if (ProgramHasEnded() && event->type() != QEvent::DeferredDelete)
         return false;
     try {
-        return QApplication::notify(receiver, event);
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const RuntimeError& e) {
+            RecordUntrappedError(receiver, e.number(), e.description());
+        } catch (const std::exception& e) {
+            RecordUntrappedError(receiver, errInvalidProcedureCall, QString::fromLocal8Bit(e.what()));
+        }
     } catch (const ProgramEnd&) {
+        // From the handler or from recording its error.
         QCoreApplication::exit(0);
-    } catch (const RuntimeError& e) {
-        RecordUntrappedError(receiver, e.number(), e.description());
-    } catch (const std::exception& e) {
-        RecordUntrappedError(receiver, errInvalidProcedureCall, QString::fromLocal8Bit(e.what()));
     }
     return false;
 }

@@ -62,12 +62,15 @@ StatusBar::StatusBar(const std::vector<int>& panelWidths, QWidget* parent)
     layout->setSpacing(2);
     for (std::size_t i = 0; i < panelWidths.size(); ++i) {
         auto* panel = new QLabel(this);
+        // Texts from the server are shown as they are, never as markup.
+        panel->setTextFormat(Qt::PlainText);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setMinimumWidth(panelWidths[i]);
         layout->addWidget(panel, i + 1 == panelWidths.size() ? 0 : 1);
         panels_.push_back(panel);
     }
     simple_ = new QLabel(this);
+    simple_->setTextFormat(Qt::PlainText);
     simple_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     simple_->hide();
     layout->addWidget(simple_, 1);

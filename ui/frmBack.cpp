@@ -57,6 +57,25 @@ QString walkDirection(int keyCode)
 }
 
 bool isArrow(int keyCode) { return keyCode >= vbKeyLeft && keyCode <= vbKeyDown; }
+
+// True when the key is the shortcut of an enabled item of a menu on the bar.
+bool isMenuShortcut(const QMenuBar* bar, const QKeyEvent* key)
+{
+    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    std::vector<const QMenu*> menus;
+    for (const QAction* a : bar->actions())
+        if (a->menu())
+            menus.push_back(a->menu());
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        for (const QAction* a : menus[i]->actions()) {
+            if (a->menu())
+                menus.push_back(a->menu());
+            else if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == pressed)
+                return true;
+        }
+    }
+    return false;
+}
 } // namespace
 
 frmBack::frmBack()
@@ -146,7 +165,8 @@ frmBack::frmBack()
     // The exit procedure is the game window's.
     connect(mnuFileExit, &QAction::triggered, this, [] { Forms::get<frmMain>().mnuFileExit_Click(); });
 
-    resize(toPixels(15240), toPixels(10710));
+    // The inner size is the area below the menu bar.
+    resize(toPixels(15240), toPixels(10710) + menus_->sizeHint().height());
 }
 
 void frmBack::Form_Load()
@@ -186,6 +206,14 @@ bool frmBack::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtSend && event->type() == QEvent::KeyPress)
         return keyDown(static_cast<QKeyEvent*>(event));
+    // The menus' shortcuts (Ctrl+Z Zoom In, Ctrl+A Buttons) come before the
+    // line's own editing keys, so they work where the user types.
+    if (watched == txtSend && event->type() == QEvent::ShortcutOverride &&
+        isMenuShortcut(menus_, static_cast<QKeyEvent*>(event)))
+        return true;
+    // The status bar spans the whole bottom strip.
+    if (watched == Picture3 && event->type() == QEvent::Resize)
+        StatBar->resize(Picture3->width(), StatBar->height());
     if (watched == Picture3 && event->type() == QEvent::MouseButtonRelease) {
         // Only the strip's own empty part, not the status bar on it.
         auto* m = static_cast<QMouseEvent*>(event);

@@ -71,28 +71,40 @@ Sprite renderSprite(const QString& text, quint32 colour)
     return s;
 }
 
+// The longest text a label is set from: more characters than the widest
+// map view can show from any place a label starts. The texts come from the
+// server, so a longer one is cut rather than set in type whole.
+constexpr qsizetype kMaxLabelLength = 1000;
+
 // The texts drawn so far; a name tag is drawn on every frame, so each text
 // is set in type once.
 class SpriteCache {
 public:
     const Sprite& get(const QString& text, quint32 colour)
     {
-        SpriteKey key{text, colour};
+        SpriteKey key{text.left(kMaxLabelLength), colour};
         auto it = sprites_.find(key);
         if (it != sprites_.end())
             return it->second;
-        // Status lines change with every message; keep the cache bounded.
-        if (sprites_.size() >= 1024) {
+        // Status lines change with every message; keep the cache bounded in
+        // count and in pixels.
+        Sprite sprite = renderSprite(key.text, colour);
+        const qsizetype bytes = sprite.image.sizeInBytes();
+        if (sprites_.size() >= 1024 || bytes_ + bytes > kMaxBytes) {
             sprites_.clear();
+            bytes_ = 0;
             ++generation_;
         }
-        return sprites_.emplace(std::move(key), renderSprite(text, colour)).first->second;
+        bytes_ += bytes;
+        return sprites_.emplace(std::move(key), std::move(sprite)).first->second;
     }
     // Changes whenever earlier references became invalid.
     quint64 generation() const { return generation_; }
 
 private:
+    static constexpr qsizetype kMaxBytes = 16 * 1024 * 1024;
     std::unordered_map<SpriteKey, Sprite, SpriteKeyHash> sprites_;
+    qsizetype bytes_ = 0;
     quint64 generation_ = 0;
 };
 

@@ -1,12 +1,14 @@
 // The forms mechanism and the catching of errors that escape every handler.
 
 #include "foundation/Application.h"
+#include "foundation/Controls.h"
 #include "foundation/Forms.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/frmDebug.h"
 #include "support/ClientTest.h"
 
 #include <QTimer>
+#include <functional>
 #include <QtTest/QTest>
 
 namespace {
@@ -99,4 +101,38 @@ TEST_F(FormsTest, AnUntrappedErrorIsRecordedAndTheProgramGoesOn)
         QStringLiteral("Error #9 Subscript out of range in ")));
     EXPECT_FALSE(Forms::get<frmDebug>().Visible());
     EXPECT_FALSE(ProgramHasEnded());
+}
+
+TEST_F(FormsTest, AnEndInAHandlerLeavesEventDeliveryForGood)
+{
+    // An object whose handler of one event kind runs a given statement.
+    struct Receiver : QObject {
+        std::function<void()> handler;
+        bool event(QEvent* e) override
+        {
+            if (e->type() != QEvent::User)
+                return QObject::event(e);
+            handler();
+            return true;
+        }
+    } r;
+    QEvent e(QEvent::User);
+    r.handler = [] { End(); };
+    EXPECT_FALSE(QCoreApplication::sendEvent(&r, &e));
+    EXPECT_TRUE(ProgramHasEnded());
+    EXPECT_FALSE(Forms::isLoaded<frmDebug>()) << "an end is no error";
+    bool ran = false;
+    r.handler = [&] { ran = true; };
+    QCoreApplication::sendEvent(&r, &e);
+    EXPECT_FALSE(ran);
+}
+
+TEST_F(FormsTest, StatusBarShowsServerTextsAsPlainText)
+{
+    StatusBar bar({10, 10});
+    bar.setPanel(2, QStringLiteral("<b>bold</b> <img src=x>"));
+    bar.setSimpleText(QStringLiteral("<i>x</i>"));
+    EXPECT_EQ(bar.Panel(2), QStringLiteral("<b>bold</b> <img src=x>"));
+    for (const QLabel* label : bar.findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
 }

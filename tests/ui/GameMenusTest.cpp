@@ -340,3 +340,54 @@ TEST_F(GameWindowLoadTest, LoadUnchecksTheLogsAndHidesStaffParts)
     EXPECT_TRUE(chat.SSTab1->isTabVisible(2));
     EXPECT_EQ(game.Width(), 14025);
 }
+
+TEST_F(GameWindowLoadTest, MenuBarCaptionsShortcutsAndInitialStates)
+{
+    // Each menu's items in order: caption, shortcut, then the states that
+    // differ from visible, enabled and unchecked ("-" a separator, ">" a
+    // submenu). Submenus list their items after the menu that holds them.
+    frmMain& game = Forms::get<frmMain>();
+    auto describe = [](const QMenu* menu) {
+        QStringList items;
+        for (const QAction* a : menu->actions()) {
+            if (a->isSeparator()) {
+                items << QStringLiteral("-");
+                continue;
+            }
+            QString d = (a->menu() ? QStringLiteral(">") : QString()) + a->text();
+            if (!a->shortcut().isEmpty())
+                d += QLatin1Char('|') + a->shortcut().toString();
+            if (a->isChecked())
+                d += QStringLiteral("|checked");
+            // (A hidden action reports itself disabled as well.)
+            if (!a->isEnabled() && a->isVisible())
+                d += QStringLiteral("|disabled");
+            if (!a->isVisible())
+                d += QStringLiteral("|hidden");
+            items << d;
+        }
+        return (menu->menuAction()->isVisible() ? QString() : QStringLiteral("(hidden) ")) + menu->title() +
+               QStringLiteral(": ") + items.join(QStringLiteral(", "));
+    };
+    QStringList bar;
+    for (const QMenu* m : game.menuBarMenus())
+        bar << describe(m);
+    bar << describe(game.mnuOptionsReady) << describe(game.mnuReadyStatus) << describe(game.mnuOptionSkins);
+    const QStringList expected = {
+        "&File: Connect, -, Update|disabled, -, E&xit",
+        "&View: &Shop|Ctrl+B, &Who's On|Ctrl+W, &Ignored List, Ranks|Ctrl+I, Overview, &Buttons|Ctrl+A, T&ournament, "
+        "&Teams|Ctrl+T, Game Info|F1, Top &10|F2",
+        "&Commands: &Screen Center|Ctrl+S, &Command List, &Clear Chat Window",
+        "&Options: >&Status, Zoom In|Ctrl+Z|checked, >Skins, Keypad Movement, Name Tags|checked, "
+        "Language Filter|disabled, Auto-Chat, Scroll Lock, -, &Sound Options|hidden, &General Options, -, "
+        "Ignore Logins, Ignore Who Splats",
+        "Forum: General, Sales, Support",
+        "(hidden) &Administration: Auto-Admin, -, Error Log..., Change Map..., -, Log All, LogChatter",
+        "&Help: Help Contents, &News|F3, Quick Start Tutorial, Command List, &Website, &About|F12",
+        "(hidden) Misc: Ignore User, Tell User, Enlist",
+        "&Status: >Ready Status",
+        "Ready Status: Not Ready, Ready, Auto-Ready",
+        "Skins: Apply Skin, Save Skin, Remove Skin",
+    };
+    EXPECT_EQ(bar, expected);
+}

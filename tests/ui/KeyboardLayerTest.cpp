@@ -3,14 +3,18 @@
 #include "connection/frmConnect.h"
 #include "foundation/MenuState.h"
 #include "foundation/SettingsState.h"
+#include "ui/frmAlias.h"
 #include "ui/frmBack.h"
 #include "ui/frmBtnEdit.h"
 #include "ui/frmChat.h"
 #include "ui/frmMain.h"
+#include "world/WorldState.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QTest>
 
 namespace {
@@ -208,4 +212,30 @@ TEST_F(KeyboardLayerTest, UserButtonsSendTheirCommandAsStored)
     line()->setFocus();
     QTest::mouseClick(back().Picture3, Qt::LeftButton, {}, QPoint(5, 3));
     EXPECT_EQ(QApplication::focusWidget(), game().picMap);
+}
+
+TEST_F(KeyboardLayerTest, GameMenuShortcutsWorkFromTheInputLine)
+{
+    // The menu's shortcuts come before the line's own editing keys.
+    back().mdiArea->setActiveSubWindow(&game());
+    line()->setFocus();
+    line()->setEditText(QStringLiteral("typed"));
+    world().TileSize = 32;
+    ASSERT_TRUE(optionMenus().mnuOptionsZoom.Checked());
+    QTest::keyClick(line(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(optionMenus().mnuOptionsZoom.Checked());
+    EXPECT_EQ(world().TileSize, 16);
+    QTest::keyClick(line(), Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(Forms::isLoaded<frmAlias>());
+    EXPECT_TRUE(Forms::get<frmAlias>().Visible());
+    activate();
+    line()->setFocus();
+    QTest::keyClick(line(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(sent, (std::vector<SentCommand>{{"w", ""}}));
+    EXPECT_EQ(line()->currentText(), QStringLiteral("typed"));
+
+    // Keys that no menu item has keep their editing meaning.
+    line()->lineEdit()->selectAll();
+    QTest::keyClick(line(), Qt::Key_X);
+    EXPECT_EQ(line()->currentText(), QStringLiteral("x"));
 }

@@ -303,6 +303,20 @@ TEST_F(MapViewTest, AdvertisingLineBelowLevelTenAndStatusLines)
     EXPECT_EQ(img, reference(400, 380));
 }
 
+TEST_F(MapViewTest, LabelsOfHugeServerTextsStayBounded)
+{
+    // A status text far longer than any view is set in type only as far as
+    // a view could show it, and many of them do not pile up in memory.
+    const QString huge(200000, QLatin1Char('W'));
+    const mapdraw::Sprite& s = mapdraw::Label(huge, RGB(255, 255, 255));
+    EXPECT_LE(s.image.width(), 20000);
+    EXPECT_GT(s.image.width(), 1000);
+    const quint64 before = mapdraw::LabelGeneration();
+    for (int i = 0; i < 60; ++i)
+        mapdraw::Label(QString::number(i) + huge, RGB(255, 255, 255));
+    EXPECT_GT(mapdraw::LabelGeneration(), before) << "the kept labels were let go before 60 wide pictures piled up";
+}
+
 TEST_F(MapViewTest, WinterTerrainOnlyAtSixteenPixelsAndShopFourNeverDrawn)
 {
     LoadGraphics();
