@@ -7,6 +7,7 @@ PACKAGES="build-essential cmake ninja-build pkgconf ccache \
  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev \
  gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
  libtag1-dev libgtest-dev libgmock-dev googletest libbenchmark-dev \
+ clang libclang-rt-14-dev \
  fonts-dejavu-core fonts-liberation \
  xvfb xauth"
 missing=""
