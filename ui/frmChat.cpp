@@ -77,6 +77,8 @@ frmChat::frmChat()
     WhoList->setGeometry(0, 0, toPixels(2415), toPixels(2835));
     WhoList->setRootIsDecorated(false);
     WhoList->header()->setStretchLastSection(true);
+    // Its columns come with the list of players online; until then no header.
+    WhoList->setHeaderHidden(true);
 
     // A click selects a tab (or re-selects the selected one); a double click
     // follows the click's handling of the same tab.

@@ -163,6 +163,10 @@ TEST_F(EndToEndReceivingTest, SessionAndWorldMessages)
     EXPECT_EQ(lineTexts(*chat().txtStatus).size(), 1);
     EXPECT_FALSE(connection().InBuilding);
     EXPECT_TRUE(sentFrames().isEmpty());
+
+    // The server's refresh request is answered with a who request.
+    receive(ServerFrame('p', {}));
+    EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('w', "")});
 }
 
 TEST_F(EndToEndReceivingTest, AMessageSplitOverTwoWritesIsHandledOnce)
