@@ -5,6 +5,8 @@
 #include "connection/ConnectionState.h"
 #include "foundation/OptionsState.h"
 #include "foundation/RuntimeError.h"
+#include "ui/Focus.h"
+#include "ui/InputCodes.h"
 #include "ui/StaffMenus.h"
 #include "ui/frmBack.h"
 #include "world/Lightning.h"
@@ -15,34 +17,8 @@
 #include "world/frmOverview.h"
 
 namespace {
-// The button numbers the map's handlers take: 1 left, 2 right, 4 middle.
-int buttonNumber(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-// 1 Shift, 2 Ctrl, 4 Alt.
-int shiftState(Qt::KeyboardModifiers m)
-{
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-}
-
 // The keyboard goes back to the input line, when it can take it.
-void focusInputLine()
-{
-    QComboBox* line = Forms::get<frmBack>().txtSend;
-    if (line->isEnabled() && !line->isHidden())
-        line->setFocus();
-}
+void focusInputLine() { SetFocusIfAble(Forms::get<frmBack>().txtSend); }
 } // namespace
 
 void frmMain::connectMapView()
@@ -51,10 +27,10 @@ void frmMain::connectMapView()
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(LightningTimer, &QTimer::timeout, this, [this] { LightningTimer_Timer(); });
     picMap->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        picMap_MouseDown(buttonNumber(b), shiftState(m), x, y);
+        picMap_MouseDown(MouseButtonCode(b), ShiftState(m), x, y);
     };
     picMap->onMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        picMap_MouseUp(buttonNumber(b), shiftState(m), x, y);
+        picMap_MouseUp(MouseButtonCode(b), ShiftState(m), x, y);
     };
     // The overview runs from start-up.
     Timer1->start();
