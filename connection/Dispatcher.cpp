@@ -2,6 +2,7 @@
 
 #include "connection/ClientWindows.h"
 #include "connection/ConnectionState.h"
+#include "connection/Frame.h"
 #include "connection/ServerMessages.h"
 #include "foundation/Ansi.h"
 #include "foundation/Convert.h"
@@ -31,15 +32,7 @@ const QByteArray& field(const ServerMessage& m, int index)
 
 QString text(const ServerMessage& m, int index) { return FromAnsi(field(m, index)); }
 
-// The small number in one byte of a field: the byte's value minus 5. A byte
-// the field does not have is an invalid call, as reading the code of an
-// empty text is.
-qint16 smallNumber(const QByteArray& f, int index)
-{
-    if (index >= f.size())
-        Raise(errInvalidProcedureCall);
-    return static_cast<qint16>(static_cast<unsigned char>(f[index]) - 5);
-}
+qint16 smallNumber(const QByteArray& f, int index) { return static_cast<qint16>(SmallNumberValue(f, index)); }
 
 Point2 cellOf(const QByteArray& f) { return Point2{smallNumber(f, 0), smallNumber(f, 1)}; }
 

@@ -70,9 +70,11 @@ int SmallNumberValue(const QString& field)
     return SmallNumberValue(field.at(0));
 }
 
-int SmallNumberValue(const QByteArray& field)
+int SmallNumberValue(const QByteArray& field) { return SmallNumberValue(field, 0); }
+
+int SmallNumberValue(const QByteArray& field, int index)
 {
-    if (field.isEmpty())
+    if (index < 0 || index >= field.size())
         Raise(errInvalidProcedureCall);
-    return static_cast<unsigned char>(field.at(0)) - 5;
+    return static_cast<unsigned char>(field.at(index)) - 5;
 }

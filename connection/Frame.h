@@ -37,3 +37,6 @@ int SmallNumberValue(QChar c);
 // Invalid procedure call (5).
 int SmallNumberValue(const QString& field);
 int SmallNumberValue(const QByteArray& field);
+// The number in the byte at the index of a field that packs several; an
+// index the field does not reach raises Invalid procedure call (5).
+int SmallNumberValue(const QByteArray& field, int index);

@@ -2,8 +2,8 @@
 
 #include "connection/ClientWindows.h"
 #include "connection/ConnectionState.h"
+#include "connection/Frame.h"
 #include "world/WorldModel.h"
-#include "foundation/Ansi.h"
 #include "foundation/ChatLog.h"
 #include "foundation/MenuState.h"
 #include "foundation/RuntimeError.h"
@@ -30,12 +30,7 @@ enum SoundIndex : qint32 {
 
 // The game type in the first character of s1 (a small number); 9 and any
 // number outside the table are "Unknown".
-qint32 gameTypeIndex(const QString& s1)
-{
-    if (s1.isEmpty())
-        Raise(errInvalidProcedureCall);
-    return AnsiCode(s1.at(0)) - 5;
-}
+qint32 gameTypeIndex(const QString& s1) { return SmallNumberValue(s1); }
 
 QString gameTypeName(qint32 index)
 {
