@@ -3,6 +3,7 @@
 #include "community/frmGame.h"
 #include "connection/ConnectionState.h"
 #include "connection/Scramble.h"
+#include "connection/Sockets.h"
 #include "foundation/Ansi.h"
 #include "foundation/Convert.h"
 #include "foundation/OptionsState.h"
@@ -82,14 +83,6 @@ void ConnectSocket(QTcpSocket* socket, const QString& host, int port)
     if (host.isEmpty())
         throw RuntimeError(10049, QStringLiteral("No address is known for this server"));
     socket->connectToHost(host, static_cast<quint16>(port));
-}
-
-// Closed at once, so that the socket can connect again right after.
-void CloseSocket(QTcpSocket* socket)
-{
-    socket->close();
-    if (socket->state() != QAbstractSocket::UnconnectedState)
-        socket->abort();
 }
 
 QColor LevelColour(double level, bool& known)
@@ -286,7 +279,7 @@ void frmConnect::cmdServer_Click()
     if (choice != kMasterServer && choice != kSlaveServer)
         return;
     frmMain& game = Forms::get<frmMain>();
-    CloseSocket(game.WskUsers);
+    CloseSocketAtOnce(game.WskUsers);
     try {
         ConnectSocket(game.WskUsers, ServerAddress(choice), platform::endpoints().userListPort);
     } catch (const RuntimeError& e) {
@@ -323,8 +316,8 @@ void frmConnect::cmdOkay_Click()
         ResetWorld();
         Forms::get<frmChat>().WhoList->clear();
         frmMain& game = Forms::get<frmMain>();
-        CloseSocket(game.WskUsers);
-        CloseSocket(game.Wsk);
+        CloseSocketAtOnce(game.WskUsers);
+        CloseSocketAtOnce(game.Wsk);
         ConnectSocket(game.Wsk, ServerAddress(cmdServer->currentText()), platform::endpoints().gamePort);
 
         const QString app = platform::programName();
@@ -343,8 +336,8 @@ void frmConnect::cmdOkay_Click()
 void frmConnect::cmdCancel_Click()
 {
     frmMain& game = Forms::get<frmMain>();
-    CloseSocket(game.WskUsers);
-    CloseSocket(game.Wsk);
+    CloseSocketAtOnce(game.WskUsers);
+    CloseSocketAtOnce(game.Wsk);
     Forms::unload<frmConnect>();
 }
 

@@ -1,8 +1,7 @@
 #include "ui/ServerSend.h"
 
+#include "connection/Sockets.h"
 #include "ui/frmMain.h"
-
-#include <QSignalBlocker>
 
 namespace {
 std::function<void(const QString&, const QString&)>& observer()
@@ -23,9 +22,5 @@ void setServerSendObserver(std::function<void(const QString&, const QString&)> o
 
 void CloseGameSocket()
 {
-    QTcpSocket* socket = Forms::get<frmMain>().Wsk;
-    const QSignalBlocker quiet(socket);
-    // What was sent just before (the disconnect command) still goes out.
-    socket->flush();
-    socket->abort();
+    CloseSocketAtOnce(Forms::get<frmMain>().Wsk);
 }

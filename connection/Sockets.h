@@ -1,0 +1,10 @@
+#pragma once
+// Closing a socket of the client's own accord.
+
+class QTcpSocket;
+
+// Closes the socket at once, so that it can connect again right after; what
+// was written to it before (a disconnect command) still goes out first. A
+// close of our own is not the server closing the connection: the socket's
+// close handling does not run for it.
+void CloseSocketAtOnce(QTcpSocket* socket);
