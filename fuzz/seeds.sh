@@ -1,0 +1,27 @@
+#!/bin/sh
+# Writes the starting inputs of the fuzz targets into their corpus folders
+# (the first argument is the folder that holds one folder per target).
+# Inputs are written as text escapes here, so no binary file is kept.
+set -eu
+corpus=$1
+
+dispatch="$corpus/fuzz_dispatch"
+mkdir -p "$dispatch"
+# The first byte tells the target how to cut the input into arrivals.
+printf '\002\246v\000U\00012.5\001\246V\0007\001\246W\0002\000True\001\246L\0001\0003\000cy\00085\001\246a\000\007\000x\001\246g\000\231\005\010\006\001\246m\0000\000arena\001\246?\000\000x\001\246f\000\006\006\006\001\246t\000\005\000Reds\001' > "$dispatch/seed-misc"
+printf '\001\246o\000\010\011\010\007\001\246P\000\011\011\005\001\246E\000\006\007\010\001\246c\000bob\000hi\0000\001\246M\000#al\000ann\000head\001' > "$dispatch/seed-mixed"
+# Every numbered status message, ids 0 to 59, but 29, which ends the program.
+{
+    printf '\000'
+    id=0
+    while [ $id -le 59 ]; do
+        if [ $id -eq 29 ]; then
+            id=$((id + 1))
+            continue
+        fi
+        printf '\246M\000'
+        printf "\\$(printf '%03o' $((id + 5)))"
+        printf '\010\001'
+        id=$((id + 1))
+    done
+} > "$dispatch/seed-status"
