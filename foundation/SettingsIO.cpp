@@ -4,6 +4,7 @@
 #include "community/frmWho.h"
 #include "connection/ConnectionState.h"
 #include "foundation/Ansi.h"
+#include "foundation/ButtonTable.h"
 #include "foundation/Convert.h"
 #include "foundation/IniFile.h"
 #include "foundation/MenuState.h"
@@ -40,8 +41,6 @@ void put(const QString& section, const QString& key, const QString& value)
 
 // The full path of a file in the program's folder.
 QString programFile(const QString& name) { return platform::programFolder() + QLatin1Char('/') + name; }
-
-QString buttonSection(int index) { return QStringLiteral("Button") + QString::number(index); }
 
 // The first load steps: a stored value that does not convert is recorded and
 // the default taken, so that one bad value costs no other setting.
@@ -101,10 +100,7 @@ void loadButtons(int from, int to, Button&& button)
     // Beyond the table's last entry every statement fails.
     to = std::min(to, static_cast<int>(settings().Buttons.size()) - 1);
     for (int i = from; i <= to; ++i) {
-        const QString section = buttonSection(i);
-        resumeNext([&] { entry(i).Name = get(section, QStringLiteral("Name"), QString()); });
-        resumeNext([&] { entry(i).Tip = get(section, QStringLiteral("Tip"), QString()); });
-        resumeNext([&] { entry(i).Command = get(section, QStringLiteral("Command"), QString()); });
+        resumeNext([&] { ReadButtonEntry(i); });
         resumeNext([&] { button(i).setText(entry(i).Name); });
         resumeNext([&] { button(i).setToolTip(entry(i).Tip); });
     }
@@ -225,22 +221,7 @@ void SaveSettings()
 
     put(QStringLiteral("LASTSETTINGS"), QStringLiteral("Map"), world().MapName);
 
-    for (int i = 0; i < static_cast<int>(s.Buttons.size()); ++i) {
-        const QString section = buttonSection(i);
-        UserButton b = s.Buttons[static_cast<std::size_t>(i)];
-        // An entry the load did not read (above the button count, below the
-        // store's and who window's blocks) and nobody filled keeps what the
-        // store holds, so that a smaller button count loses no buttons.
-        const bool unread = i > s.LoadedButtonCount && i < frmShop::kAliasFirst;
-        if (unread && b.Name.isEmpty() && b.Tip.isEmpty() && b.Command.isEmpty()) {
-            b.Name = get(section, QStringLiteral("Name"), QString());
-            b.Tip = get(section, QStringLiteral("Tip"), QString());
-            b.Command = get(section, QStringLiteral("Command"), QString());
-        }
-        put(section, QStringLiteral("Name"), b.Name);
-        put(section, QStringLiteral("Tip"), b.Tip);
-        put(section, QStringLiteral("Command"), b.Command);
-    }
+    WriteButtonTable();
 
     const QString options = QStringLiteral("Options");
     const OptionMenus& m = optionMenus();
