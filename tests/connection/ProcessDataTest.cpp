@@ -69,8 +69,8 @@ TEST_F(ProcessDataTest, HandOffsLoadTheirWindowsHidden)
     EXPECT_EQ(Forms::find<frmTop10>()->Ranking, QStringLiteral("hours"));
     EXPECT_TRUE(Forms::find<frmTop10>()->HoursRanking);
     EXPECT_EQ(Forms::find<frmShop>()->Caption(), QStringLiteral("Ammo Shop"));
-    EXPECT_EQ(Forms::find<frmTeams>()->TeamData, QStringLiteral("team"));
-    EXPECT_EQ(Forms::find<frmTeams>()->StatusText(), QStringLiteral("Team '' has been created."));
+    EXPECT_EQ(Forms::find<frmTeams>()->txtTeamName->text(), QStringLiteral("team"));
+    EXPECT_EQ(Forms::find<frmTeams>()->StatusBar1->SimpleText(), QStringLiteral("Team '' has been created."));
     EXPECT_EQ(Forms::find<frmAlias>()->AliasData, QStringLiteral("aliases"));
     for (FormBase* f : std::initializer_list<FormBase*>{Forms::find<frmWho>(), Forms::find<frmTop10>(),
                                                         Forms::find<frmShop>(), Forms::find<frmTeams>(),
