@@ -53,10 +53,10 @@ TeamStats ParseTeamStats(const QString& raw, const QString& ownName)
         return stats;
 
     for (const QString& entry : SplitStr(fields[6], QStringLiteral("\t"))) {
-        // An empty entry (an empty list, a tab at the end) names nobody.
-        if (entry.isEmpty())
-            continue;
+        // An entry without a name (an empty list, a tab at the end) names nobody.
         const QStringList pieces = SplitStr(entry, QStringLiteral("\b"));
+        if (pieces[0].isEmpty())
+            continue;
         const std::optional<qint16> rank = pieces.size() > 1 ? toInt(pieces[1]) : std::nullopt;
         Member m{pieces[0], rank ? RankName(*rank) : QString()};
         if (StrEqual(m.Name, ownName, 1))
