@@ -25,3 +25,14 @@ printf '\001\246o\000\010\011\010\007\001\246P\000\011\011\005\001\246E\000\006\
         id=$((id + 1))
     done
 } > "$dispatch/seed-status"
+
+shop="$corpus/fuzz_shop"
+mkdir -p "$shop"
+printf 'Paint Pouch:10:1\rPaint Tube:5:2\rRocket:40:9\rLiquid Paint:3:1\r' > "$shop/seed-ammo"
+printf 'Chain Gun:900:12\rSniper Rifle:500:8\rSpare Tank:20:3\rMod:1:1' > "$shop/seed-guns"
+printf 'Gas Mask:75:2\rJacket:50:4\rJacket:50:4\rshort:1\r$'"'"'3'"'"':1:1' > "$shop/seed-equipment"
+
+team="$corpus/fuzz_team"
+mkdir -p "$team"
+printf 'Reds\r120\rhttp://reds.example\rGo reds\r3\r0\rann\0100\tTESTER\0107\tbob\0108\t' > "$team/seed-members"
+printf 'X' > "$team/seed-none"

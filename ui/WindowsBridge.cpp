@@ -48,7 +48,7 @@ void WindowsBridge::WhoListRemove(const QString& name, qint16 slot) { ::WhoListR
 void WindowsBridge::SendWhoRefresh() { ::SendWhoRefresh(); }
 void WindowsBridge::WhoUpdate(const QString& rawData) { Forms::get<frmWho>().Update(rawData); }
 void WindowsBridge::TeamsRecvData(const QString& raw) { Forms::get<frmTeams>().RecvData(raw); }
-void WindowsBridge::SetTeamsStatusText(const QString& text) { Forms::get<frmTeams>().setStatusText(text); }
+void WindowsBridge::SetTeamsStatusText(const QString& text) { Forms::get<frmTeams>().StatusBar1->setSimpleText(text); }
 void WindowsBridge::Top10ProcessData(const QString& raw) { Forms::get<frmTop10>().ProcessData(raw); }
 void WindowsBridge::Top10ProcessData1(const QString& raw) { Forms::get<frmTop10>().ProcessData1(raw); }
 void WindowsBridge::ShopParseData(const QString& raw) { Forms::get<frmShop>().ParseShopData(raw); }

@@ -61,16 +61,16 @@ TEST_F(ProcessDataTest, MessagesReachTheChatBoxCaptionsAndTheNewsWindow)
 
 TEST_F(ProcessDataTest, HandOffsLoadTheirWindowsHidden)
 {
-    feed(frame('w', {"who list"}) + frame('Q', {"splats"}) + frame('@', {"hours"}) + frame('l', {"goods"}) +
+    feed(frame('w', {"who list"}) + frame('Q', {"splats"}) + frame('@', {"hours"}) + frame('l', {"Paint Pouch:5:1"}) +
          frame('t', {smalls({1}), "team"}) + frame('M', {QByteArray(1, 32 + 5)}) + frame('a', {smalls({0}), "aliases"}));
     ASSERT_TRUE(Forms::isLoaded<frmWho>() && Forms::isLoaded<frmTop10>() && Forms::isLoaded<frmShop>() &&
                 Forms::isLoaded<frmTeams>() && Forms::isLoaded<frmAlias>());
     EXPECT_EQ(Forms::find<frmWho>()->WhoData, QStringLiteral("who list"));
     EXPECT_EQ(Forms::find<frmTop10>()->Ranking, QStringLiteral("hours"));
     EXPECT_TRUE(Forms::find<frmTop10>()->HoursRanking);
-    EXPECT_EQ(Forms::find<frmShop>()->ShopData, QStringLiteral("goods"));
-    EXPECT_EQ(Forms::find<frmTeams>()->TeamData, QStringLiteral("team"));
-    EXPECT_EQ(Forms::find<frmTeams>()->StatusText(), QStringLiteral("Team '' has been created."));
+    EXPECT_EQ(Forms::find<frmShop>()->Caption(), QStringLiteral("Ammo Shop"));
+    EXPECT_EQ(Forms::find<frmTeams>()->txtTeamName->text(), QStringLiteral("team"));
+    EXPECT_EQ(Forms::find<frmTeams>()->StatusBar1->SimpleText(), QStringLiteral("Team '' has been created."));
     EXPECT_EQ(Forms::find<frmAlias>()->AliasData, QStringLiteral("aliases"));
     for (FormBase* f : std::initializer_list<FormBase*>{Forms::find<frmWho>(), Forms::find<frmTop10>(),
                                                         Forms::find<frmShop>(), Forms::find<frmTeams>(),

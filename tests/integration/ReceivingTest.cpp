@@ -150,7 +150,8 @@ TEST_F(EndToEndReceivingTest, SessionAndWorldMessages)
     // A splat lands on the ammunition without clearing the cell.
     EXPECT_EQ(world().MapAmmo.get(20, 21), 2);
     EXPECT_EQ(world().MapSplats.get(20, 21), 5);
-    EXPECT_EQ(sentFrames(), (QList<QByteArray>{ClientFrame('d', ""), ClientFrame('l', "")}));
+    // The store window asks for its list when it loads, and the entry asks again.
+    EXPECT_EQ(sentFrames(), (QList<QByteArray>{ClientFrame('d', ""), ClientFrame('l', ""), ClientFrame('l', "")}));
 
     // An object clears the cell (all but its splat) first; the money message writes its own
     // caption; a second position on the store's cell leaves the store.
