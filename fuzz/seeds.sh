@@ -25,3 +25,8 @@ printf '\001\246o\000\010\011\010\007\001\246P\000\011\011\005\001\246E\000\006\
         id=$((id + 1))
     done
 } > "$dispatch/seed-status"
+
+ranking="$corpus/fuzz_ranking"
+mkdir -p "$ranking"
+printf 'ann\00512\0052024-05-01\006bob\0059\0052024-05-02\006tail' > "$ranking/seed-rows"
+printf 'short\006\006x\005007 hrs\005d\005extra\006' > "$ranking/seed-odd"
