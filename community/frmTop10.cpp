@@ -97,9 +97,15 @@ void frmTop10::cmbTop10_Click()
 
 void frmTop10::cmdExit_Click() { Forms::unload(this); }
 
-void frmTop10::ProcessData(const QString& Raw) { showRanking(Raw, QStringLiteral("Splats"), QStringLiteral("ProcessData")); }
+void frmTop10::ProcessData(const QString& Raw)
+{
+    showRanking(Raw, QStringLiteral("Splats"), QStringLiteral("ProcessData"));
+}
 
-void frmTop10::ProcessData1(const QString& Raw) { showRanking(Raw, QStringLiteral("Hours"), QStringLiteral("ProcessData1")); }
+void frmTop10::ProcessData1(const QString& Raw)
+{
+    showRanking(Raw, QStringLiteral("Hours"), QStringLiteral("ProcessData1"));
+}
 
 void frmTop10::showRanking(const QString& raw, const QString& valueHeader, const QString& procedure)
 {

@@ -33,7 +33,8 @@ TEST_F(CommunityTest, NewsLoadsTheWindowOnceAndAppendsBoldLinesInOrder)
     EXPECT_TRUE(news.Visible());
     EXPECT_FALSE(news.isModal());
     expectFrames({ClientFrame('D', "")});
-    EXPECT_EQ(runs(*news.rtbNews), (QStringList{"Season starts|700|#000000|Arial", "Arena reopened|700|#000000|Arial"}));
+    EXPECT_EQ(runs(*news.rtbNews),
+              (QStringList{"Season starts|700|#000000|Arial", "Arena reopened|700|#000000|Arial"}));
 
     // Closed, the next opening is a fresh window that asks again.
     QTest::mouseClick(news.cmdClose, Qt::LeftButton);

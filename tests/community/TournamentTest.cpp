@@ -42,8 +42,8 @@ TEST_F(CommunityTest, TournamentCommandsAreSentAsTyped)
     EXPECT_EQ(t.cmdJoinQuit->text(), QStringLiteral("Quit"));
     QTest::mouseClick(t.cmdJoinQuit, Qt::LeftButton);
     EXPECT_EQ(t.cmdJoinQuit->text(), QStringLiteral("Join"));
-    t.txtTeam->setEditText(QStringLiteral(" Reds"));
-    t.txtPassword->setText(QStringLiteral("pw "));
+    QTest::keyClicks(t.txtTeam, QStringLiteral(" Reds"));
+    QTest::keyClicks(t.txtPassword, QStringLiteral("pw "));
     t.cmdJoinQuit_Click();
 
     t.txtTeam1->setText(QStringLiteral("Reds"));
