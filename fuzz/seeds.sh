@@ -36,3 +36,8 @@ team="$corpus/fuzz_team"
 mkdir -p "$team"
 printf 'Reds\r120\rhttp://reds.example\rGo reds\r3\r0\rann\0100\tTESTER\0107\tbob\0108\t' > "$team/seed-members"
 printf 'X' > "$team/seed-none"
+
+ranking="$corpus/fuzz_ranking"
+mkdir -p "$ranking"
+printf 'ann\00512\0052024-05-01\006bob\0059\0052024-05-02\006tail' > "$ranking/seed-rows"
+printf 'short\006\006x\005007 hrs\005d\005extra\006' > "$ranking/seed-odd"

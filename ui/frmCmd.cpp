@@ -1,7 +1,7 @@
 #include "ui/frmCmd.h"
 
 #include "foundation/Twips.h"
-#include "ui/frmBack.h"
+#include "ui/FixedWindow.h"
 
 #include <QVBoxLayout>
 
@@ -23,10 +23,6 @@ frmCmd::frmCmd()
     connect(Command1, &QPushButton::clicked, this, &frmCmd::Command1_Click);
 }
 
-void frmCmd::Form_Load()
-{
-    if (frmBack* owner = Forms::find<frmBack>())
-        move(owner->geometry().center() - rect().center());
-}
+void frmCmd::Form_Load() { CentreOnOwner(this); }
 
 void frmCmd::Command1_Click() { Hide(); }

@@ -1,8 +1,9 @@
 // Generates the program's assets into its folder: the tile strips, sounds,
-// icon and pointers, maps and the small data files.
+// icon, pointers and the about box's picture, maps and the small data files.
 //
 //   quelvar_assetgen <program folder>
 
+#include "AboutPicture.h"
 #include "DataFiles.h"
 #include "IconFiles.h"
 #include "Maps.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
         report(writeWav(path, s.make()), path);
     }
 
+    writeStrip(gfx + QStringLiteral("About.bmp"), aboutPicture());
     writeBytes(gfx + QStringLiteral("Sun.ico"), iconFile({sunImage(16), sunImage(32), sunImage(48)}));
     writeBytes(root + QStringLiteral("/Cursor1.cur"), cursorFile(arrowPointerImage(), kArrowHotX, kArrowHotY));
     writeBytes(root + QStringLiteral("/Cursor2.cur"), cursorFile(reticlePointerImage(), kReticleHot, kReticleHot));

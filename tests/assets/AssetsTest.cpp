@@ -58,7 +58,7 @@ int distance(QRgb a, QRgb b)
 TEST(Assets, EveryFileTheClientLoadsExists)
 {
     QStringList files = {"Cursor1.cur", "Cursor2.cur", "command.txt", "DesignData.Dat", "Endpoints.ini",
-                         "Map/Arena.map", "Graphics/Sun.ico"};
+                         "Map/Arena.map", "Graphics/Sun.ico", "Graphics/About.bmp"};
     for (const Strip& s : kStrips)
         files << QStringLiteral("Graphics/") + QLatin1String(s.file);
     for (const char* w : {"boink", "Buy", "fire", "splat", "Hityou", "siren", "Unsiren", "water", "bots",

@@ -66,8 +66,7 @@ TEST_F(ProcessDataTest, HandOffsLoadTheirWindowsHidden)
     ASSERT_TRUE(Forms::isLoaded<frmWho>() && Forms::isLoaded<frmTop10>() && Forms::isLoaded<frmShop>() &&
                 Forms::isLoaded<frmTeams>() && Forms::isLoaded<frmAlias>());
     EXPECT_EQ(Forms::find<frmWho>()->WhoData, QStringLiteral("who list"));
-    EXPECT_EQ(Forms::find<frmTop10>()->Ranking, QStringLiteral("hours"));
-    EXPECT_TRUE(Forms::find<frmTop10>()->HoursRanking);
+    EXPECT_EQ(Forms::find<frmTop10>()->lvResults->headerItem()->text(1), QStringLiteral("Hours"));
     EXPECT_EQ(Forms::find<frmShop>()->Caption(), QStringLiteral("Ammo Shop"));
     EXPECT_EQ(Forms::find<frmTeams>()->txtTeamName->text(), QStringLiteral("team"));
     EXPECT_EQ(Forms::find<frmTeams>()->StatusBar1->SimpleText(), QStringLiteral("Team '' has been created."));

@@ -1,0 +1,31 @@
+#include "ui/FixedWindow.h"
+
+#include "foundation/Twips.h"
+#include "ui/frmBack.h"
+#include "ui/frmMain.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+
+void SetFixedSingle(QWidget* window, int widthTwips, int heightTwips)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(toPixels(widthTwips), toPixels(heightTwips));
+}
+
+void CentreOnOwner(QWidget* window)
+{
+    if (frmBack* owner = Forms::find<frmBack>())
+        window->move(owner->geometry().center() - window->rect().center());
+}
+
+void ShowProgramIcon(QLabel* image)
+{
+    const QIcon icon = QGuiApplication::windowIcon();
+    if (!icon.isNull())
+        image->setPixmap(icon.pixmap(image->size()));
+}
+
+void TakeGameWindowIcon(QWidget* window) { window->setWindowIcon(Forms::get<frmMain>().windowIcon()); }
