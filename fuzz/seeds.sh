@@ -25,3 +25,18 @@ printf '\001\246o\000\010\011\010\007\001\246P\000\011\011\005\001\246E\000\006\
         id=$((id + 1))
     done
 } > "$dispatch/seed-status"
+
+alias="$corpus/fuzz_alias"
+mkdir -p "$alias"
+# A list of two aliases, a saved alias, a refused save and two removal replies.
+printf '\005a\006x\005b\006go n\r\nfire' > "$alias/seed-list"
+printf '\006jump\000go n' > "$alias/seed-saved"
+printf '\006X\000jump' > "$alias/seed-refused"
+printf '\0070jump' > "$alias/seed-removed"
+printf '\0071jump' > "$alias/seed-not-found"
+
+ignore="$corpus/fuzz_ignore_file"
+mkdir -p "$ignore"
+printf ' 3 \r\nann\r\nBob Two\r\ncy_1\r\n' > "$ignore/seed-three"
+printf ' 0 \r\n' > "$ignore/seed-empty"
+printf ' 5 \r\nzed\r\n' > "$ignore/seed-short"
