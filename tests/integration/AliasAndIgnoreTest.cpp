@@ -7,6 +7,7 @@
 #include "foundation/SettingsState.h"
 #include "ui/frmAlias.h"
 #include "ui/frmChat.h"
+#include "ui/frmIgnore.h"
 #include "ui/frmMain.h"
 #include "ui/frmPM.h"
 
@@ -49,10 +50,13 @@ TEST_F(AliasAndIgnoreTest, AliasRequestsAndRepliesCrossTheWire)
 TEST_F(AliasAndIgnoreTest, IgnoredSendersAreSilencedInChatAndTells)
 {
     writeFile(QStringLiteral("Dat/Ignore.Dat"), " 1 \r\nMallory\r\n");
-    receive(ServerFrame('c', {"Mallory", "spam", "0"}) + ServerFrame('c', {"Ann", "hello", "0"}) +
+    receive(ServerFrame('c', {"Mallory", "spam", "0"}) + ServerFrame('c', {"mallory", "hello", "0"}) +
             ServerFrame('c', {"Mallory", "psst", "2"}) + ServerFrame('c', {"Mallory", "bought a gun", "6"}));
+    // The first ignore test read the file into the ignore window, loaded hidden.
+    ASSERT_TRUE(Forms::isLoaded<frmIgnore>());
+    EXPECT_FALSE(Forms::find<frmIgnore>()->Visible());
     const QString global = chat().txtGlobal->Text();
-    EXPECT_TRUE(global.contains(QStringLiteral("Ann chats: hello"))) << global.toStdString();
+    EXPECT_TRUE(global.contains(QStringLiteral("mallory chats: hello"))) << global.toStdString();
     EXPECT_FALSE(global.contains(QStringLiteral("spam")));
     for (const auto& pm : PMForms())
         EXPECT_TRUE(!pm || pm->isHidden());

@@ -38,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(AliasWindowTest, RepliesFillChangeAndEmptyTheList)
+TEST_F(AliasWindowTest, RepliesFillChangeAndEmptyTheListAndSkipBadRecords)
 {
     alias().ProcessAlias(data(0, "a" + QString(kName) + "x" + kRecord + "b" + kName + "y"));
     EXPECT_EQ(listed(), (QStringList{"a=x", "b=y"}));
@@ -82,10 +82,8 @@ TEST_F(AliasWindowTest, RepliesFillChangeAndEmptyTheList)
     // The sub-code alone is an empty list.
     alias().ProcessAlias(data(0, ""));
     EXPECT_TRUE(listed().isEmpty());
-}
 
-TEST_F(AliasWindowTest, AMalformedListKeepsItsGoodRecordsAndIsLoggedOnce)
-{
+    // Malformed records are left out, the rest listed, the damage noted once.
     alias().ParseAlias("a" + QString(kName) + "x" + kRecord + kRecord + "plain" + kRecord + "a" + kName + "again" +
                        kRecord + "b" + kName + "y" + kName + "tail");
     EXPECT_EQ(listed(), (QStringList{"a=x", "b=y"}));
