@@ -41,8 +41,6 @@ frmIgnore::frmIgnore()
     cmdClear = new QPushButton(QStringLiteral("Clear List"), this);
     cmdUpdate = new QPushButton(QStringLiteral("Update"), this);
     cmdDone = new QPushButton(QStringLiteral("Done"), this);
-    for (QPushButton* b : {cmdAdd, cmdRem, cmdClear, cmdUpdate, cmdDone})
-        b->setAutoDefault(false);
 
     auto* middle = new QVBoxLayout;
     middle->addStretch();
