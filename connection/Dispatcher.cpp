@@ -52,9 +52,15 @@ void aliasReply(const ServerMessage& m, ClientWindows& w)
 {
     const QString title = QStringLiteral("Alias Console");
     switch (smallNumber(field(m, 0), 0)) {
-    case 0:
-        w.AliasProcess(text(m, 1));
+    case 0: {
+        // The alias text may hold NULs of its own (a saved alias is its name,
+        // NUL, its commands); cutting the message into fields split it there.
+        QByteArray payload = field(m, 1);
+        for (int i = 2; i < m.Fields.size(); ++i)
+            payload.append('\0').append(m.Fields[i]);
+        w.AliasProcess(FromAnsi(payload));
         break;
+    }
     case 1: {
         const QString payload = text(m, 1);
         if (StrEqual(payload, QStringLiteral("X"), 1))

@@ -41,3 +41,18 @@ ranking="$corpus/fuzz_ranking"
 mkdir -p "$ranking"
 printf 'ann\00512\0052024-05-01\006bob\0059\0052024-05-02\006tail' > "$ranking/seed-rows"
 printf 'short\006\006x\005007 hrs\005d\005extra\006' > "$ranking/seed-odd"
+
+alias="$corpus/fuzz_alias"
+mkdir -p "$alias"
+# A list of two aliases, a saved alias, a refused save and two removal replies.
+printf '\005a\006x\005b\006go n\r\nfire' > "$alias/seed-list"
+printf '\006jump\000go n' > "$alias/seed-saved"
+printf '\006X\000jump' > "$alias/seed-refused"
+printf '\0070jump' > "$alias/seed-removed"
+printf '\0071jump' > "$alias/seed-not-found"
+
+ignore="$corpus/fuzz_ignore_file"
+mkdir -p "$ignore"
+printf ' 3 \r\nann\r\nBob Two\r\ncy_1\r\n' > "$ignore/seed-three"
+printf ' 0 \r\n' > "$ignore/seed-empty"
+printf ' 5 \r\nzed\r\n' > "$ignore/seed-short"

@@ -1,6 +1,12 @@
 #include "ui/IgnoreList.h"
 
-bool IsIgnored(const QString&)
+#include "ui/frmIgnore.h"
+
+bool IsIgnored(const QString& name)
 {
+    const QListWidget* list = Forms::get<frmIgnore>().lstIgnored;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text() == name)
+            return true;
     return false;
 }

@@ -62,7 +62,7 @@ TEST_F(ProcessDataTest, MessagesReachTheChatBoxCaptionsAndTheNewsWindow)
 TEST_F(ProcessDataTest, HandOffsLoadTheirWindowsHidden)
 {
     feed(frame('w', {"who list"}) + frame('Q', {"splats"}) + frame('@', {"hours"}) + frame('l', {"Paint Pouch:5:1"}) +
-         frame('t', {smalls({1}), "team"}) + frame('M', {QByteArray(1, 32 + 5)}) + frame('a', {smalls({0}), "aliases"}));
+         frame('t', {smalls({1}), "team"}) + frame('M', {QByteArray(1, 32 + 5)}) + frame('a', {smalls({0}), smalls({0}) + "go\x06n"}));
     ASSERT_TRUE(Forms::isLoaded<frmWho>() && Forms::isLoaded<frmTop10>() && Forms::isLoaded<frmShop>() &&
                 Forms::isLoaded<frmTeams>() && Forms::isLoaded<frmAlias>());
     EXPECT_EQ(Forms::find<frmWho>()->WhoData, QStringLiteral("who list"));
@@ -70,7 +70,7 @@ TEST_F(ProcessDataTest, HandOffsLoadTheirWindowsHidden)
     EXPECT_EQ(Forms::find<frmShop>()->Caption(), QStringLiteral("Ammo Shop"));
     EXPECT_EQ(Forms::find<frmTeams>()->txtTeamName->text(), QStringLiteral("team"));
     EXPECT_EQ(Forms::find<frmTeams>()->StatusBar1->SimpleText(), QStringLiteral("Team '' has been created."));
-    EXPECT_EQ(Forms::find<frmAlias>()->AliasData, QStringLiteral("aliases"));
+    EXPECT_EQ(Forms::find<frmAlias>()->lvAliases->topLevelItem(0)->text(0), QStringLiteral("go"));
     for (FormBase* f : std::initializer_list<FormBase*>{Forms::find<frmWho>(), Forms::find<frmTop10>(),
                                                         Forms::find<frmShop>(), Forms::find<frmTeams>(),
                                                         Forms::find<frmAlias>()})
