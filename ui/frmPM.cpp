@@ -34,7 +34,9 @@ void frmPM::noteActivity() { lastActivity_ = ++g_activityCount; }
 
 bool frmPM::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == SendTxt && event->type() == QEvent::KeyRelease) {
+    // A key goes up once however long it is held: the releases the desktop
+    // sends with each repeat are not key-ups.
+    if (watched == SendTxt && event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         auto* key = static_cast<QKeyEvent*>(event);
         int code = VirtualKeyCode(*key);
         SendTxt_KeyUp(code, ShiftState(*key));

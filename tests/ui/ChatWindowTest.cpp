@@ -7,6 +7,7 @@
 #include "ui/frmPM.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 class ChatWindowTest : public UiTest {
@@ -125,6 +126,22 @@ TEST_F(ChatWindowTest, PrivateWindowSendsATellAndKeepsItsLayoutAboveOneHundredTw
     EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "TELL Ann "}, {"C", "TELL Ann hi there"}}));
     EXPECT_TRUE(pm.SendTxt->text().isEmpty());
     EXPECT_TRUE(boxText(*pm.MessageTxt).isEmpty());
+
+    // Enter held down: the desktop repeats the press and the release, but
+    // the key goes up once, so one tell goes.
+    sent.clear();
+    pm.SendTxt->setText(QStringLiteral("held"));
+    auto enterKey = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+        QApplication::sendEvent(pm.SendTxt, &key);
+    };
+    enterKey(QEvent::KeyPress, false);
+    for (int i = 0; i < 3; ++i) {
+        enterKey(QEvent::KeyRelease, true);
+        enterKey(QEvent::KeyPress, true);
+    }
+    enterKey(QEvent::KeyRelease, false);
+    EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "TELL Ann held"}}));
 
     pm.resize(toPixels(6000), toPixels(3000));
     EXPECT_EQ(toTwips(pm.MessageTxt->width()), 6000);
