@@ -234,6 +234,22 @@ TEST_F(KeyboardLayerTest, GameMenuShortcutsWorkFromTheInputLine)
     EXPECT_EQ(sent, (std::vector<SentCommand>{{"w", ""}}));
     EXPECT_EQ(line()->currentText(), QStringLiteral("typed"));
 
+    // The game window's buttons give the focus to its own line: the
+    // shortcuts work from there as well.
+    Forms::unload<frmAlias>();
+    activate();
+    QTest::mouseClick(game().cmdReload, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), game().txtSend);
+    // Keys typed there give it something to undo and to select.
+    QTest::keyClicks(game().txtSend, QStringLiteral("stray"));
+    QTest::keyClick(game().txtSend, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game().txtSend->currentText(), QStringLiteral("stray"));
+    EXPECT_TRUE(optionMenus().mnuOptionsZoom.Checked());
+    QTest::keyClick(game().txtSend, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(Forms::isLoaded<frmAlias>());
+    EXPECT_TRUE(Forms::get<frmAlias>().Visible());
+    line()->setFocus();
+
     // Keys that no menu item has keep their editing meaning.
     line()->lineEdit()->selectAll();
     QTest::keyClick(line(), Qt::Key_X);
