@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QTest>
 
 class ChatWindowTest : public UiTest {
@@ -95,6 +96,24 @@ TEST_F(ChatWindowTest, FocusStaysWhereItIsWhileTheTargetsAreDisabled)
     const QPoint bare(toPixels(2405), toPixels(2900));
     QTest::mouseClick(chat().content, Qt::LeftButton, {}, bare);
     EXPECT_EQ(QApplication::focusWidget(), back().txtSend);
+}
+
+TEST_F(ChatWindowTest, OnlyTheBareSurfaceItselfPassesTheFocusOn)
+{
+    // The pointer moves over the bare strip below the tabs, no button held.
+    back().mdiArea->setActiveSubWindow(&chat());
+    chat().SSTab1->setFocus();
+    const QPoint bare(chat().content->width() / 2, chat().content->height() - 3);
+    ASSERT_EQ(chat().content->childAt(bare), nullptr);
+    QTest::mouseMove(chat().content, bare);
+    EXPECT_EQ(QApplication::focusWidget(), back().txtSend);
+
+    // Right clicks on a tab or in a chat box are those controls' own.
+    chat().SSTab1->setFocus();
+    QTest::mouseClick(chat().SSTab1, Qt::RightButton, {}, tabCentre(1));
+    EXPECT_NE(QApplication::focusWidget(), back().txtSend);
+    QTest::mouseClick(chat().txtStatus->viewport(), Qt::RightButton);
+    EXPECT_NE(QApplication::focusWidget(), back().txtSend);
 }
 
 TEST_F(ChatWindowTest, ResizeSkipsStepsThatWouldGoNegative)
