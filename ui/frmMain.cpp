@@ -154,6 +154,8 @@ void frmMain::buildMenus()
     mnuSupport = addItem(mnuForum, QStringLiteral("Support"));
 
     mnuAdmin = new QMenu(QStringLiteral("&Administration"), this);
+    // Its two separators always show, even with every item hidden.
+    mnuAdmin->setSeparatorsCollapsible(false);
     mnuOptionsAdmin = addItem(mnuAdmin, QStringLiteral("Auto-Admin"));
     mnuFileBar2 = mnuAdmin->addSeparator();
     mnuerrorlog = addItem(mnuAdmin, QStringLiteral("Error Log..."));
