@@ -1,11 +1,13 @@
 #include "ui/frmPM.h"
 
+#include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
 #include "foundation/Utilities.h"
 #include "ui/InputCodes.h"
 #include "ui/ServerSend.h"
 #include "ui/frmBack.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 
 namespace {
@@ -14,6 +16,10 @@ quint64 g_activityCount = 0;
 
 frmPM::frmPM()
 {
+    // The conversation windows have an icon of their own.
+    const QIcon icon(settings().GraphicsPath + QStringLiteral("Message.ico"));
+    if (!icon.isNull())
+        setWindowIcon(icon);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSize(9);
     setFont(verdana);

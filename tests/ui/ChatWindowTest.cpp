@@ -1,5 +1,6 @@
 #include "UiTest.h"
 
+#include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
 #include "ui/frmBack.h"
 #include "ui/frmChat.h"
@@ -7,6 +8,8 @@
 #include "ui/frmPM.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QTest>
@@ -136,7 +139,18 @@ TEST_F(ChatWindowTest, ResizeSkipsStepsThatWouldGoNegative)
 
 TEST_F(ChatWindowTest, PrivateWindowSendsATellAndKeepsItsLayoutAboveOneHundredTwips)
 {
+    // The window's icon comes from the graphics folder.
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QByteArray icon;
+    QBuffer buffer(&icon);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "ICO");
+    writeFile(QStringLiteral("Graphics/Message.ico"), icon);
+    settings().GraphicsPath = programFolder() + QStringLiteral("/Graphics/");
+
     frmPM& pm = PMWindow(1);
+    EXPECT_EQ(pm.windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
     pm.setCaption(QStringLiteral("Ann"));
     pm.Show();
     QTest::keyClick(pm.SendTxt, Qt::Key_Return);
