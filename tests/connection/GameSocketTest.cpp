@@ -2,6 +2,7 @@
 // closing the connection, our own close, a refused connection.
 
 #include "connection/ConnectionState.h"
+#include "connection/Sockets.h"
 #include "connection/frmConnect.h"
 #include "foundation/frmDebug.h"
 #include "support/FakeGameServer.h"
@@ -113,6 +114,30 @@ TEST_F(GameSocketTest, OurOwnCloseRunsNoCloseHandler)
     EXPECT_NE(Forms::get<frmBack>().Caption(), QStringLiteral("Quelvar [Disconnected]"));
     EXPECT_EQ(Forms::get<frmBack>().StatBar->Panel(1), QStringLiteral("Logged In"));
     EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+// The error log numbers socket errors as Windows Sockets does; where the
+// socket's error kind is too coarse, its text tells the system's error.
+TEST(SocketErrorNumbers, FollowWindowsSockets)
+{
+    struct FailedSocket : QTcpSocket {
+        FailedSocket(SocketError error, const char* text)
+        {
+            setSocketError(error);
+            setErrorString(QLatin1String(text));
+        }
+    };
+    const std::tuple<QAbstractSocket::SocketError, const char*, int> cases[] = {
+        {QAbstractSocket::ConnectionRefusedError, "Connection refused", 10061},
+        {QAbstractSocket::NetworkError, "Host unreachable", 10065},
+        {QAbstractSocket::NetworkError, "Network unreachable", 10051},
+        {QAbstractSocket::NetworkError, "Connection timed out", 10060},
+        {QAbstractSocket::NetworkError, "Network error", 10050},
+        {QAbstractSocket::SocketTimeoutError, "Socket operation timed out", 10060},
+        {QAbstractSocket::RemoteHostClosedError, "The remote host closed the connection", 10053},
+    };
+    for (const auto& [error, text, number] : cases)
+        EXPECT_EQ(SocketErrorNumber(FailedSocket(error, text)), number) << text;
 }
 
 TEST_F(GameSocketTest, RefusedConnection)
