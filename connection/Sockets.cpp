@@ -1,11 +1,29 @@
 #include "connection/Sockets.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSignalBlocker>
 #include <QTcpSocket>
+
+namespace {
+// How long what was written may take to reach the system when we close.
+constexpr int kWriteOutMs = 1000;
+} // namespace
 
 void CloseSocketAtOnce(QTcpSocket* socket)
 {
+    // Nothing the socket reports while we close it (data, the server's own
+    // close) is handled: the close is ours.
+    const QSignalBlocker quiet(socket);
+    // A server slow to read leaves written bytes waiting: they get a bounded
+    // time to go out. The wait runs no events, so no batch starts meanwhile.
+    const QDeadlineTimer deadline(kWriteOutMs);
     socket->flush();
+    while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() > 0 &&
+           !deadline.hasExpired()) {
+        if (!socket->waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+            break;
+    }
     socket->close();
     if (socket->state() != QAbstractSocket::UnconnectedState)
         socket->abort();
