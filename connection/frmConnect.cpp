@@ -117,6 +117,8 @@ frmConnect::frmConnect()
     txtUsername = new QComboBox(Frame1);
     txtUsername->setEditable(true);
     txtUsername->setInsertPolicy(QComboBox::NoInsert);
+    // The fields hold what is typed: no completion from their lists.
+    txtUsername->setCompleter(nullptr);
     Label2 = new QLabel(QStringLiteral("Password:"), Frame1);
     txtPassword = new QLineEdit(Frame1);
     txtPassword->setEchoMode(QLineEdit::Password);
@@ -127,6 +129,7 @@ frmConnect::frmConnect()
     cmdServer = new QComboBox(Frame1);
     cmdServer->setEditable(true);
     cmdServer->setInsertPolicy(QComboBox::NoInsert);
+    cmdServer->setCompleter(nullptr);
     cmdServer->addItems({kMasterServer, kSlaveServer});
     cmdServer->setCurrentIndex(-1);
     cmdServer->setEditText(QStringLiteral("Select Server"));

@@ -18,11 +18,12 @@ frmDebug::frmDebug()
     layout->addWidget(TabStrip1);
     layout->addWidget(txtLog);
     resize(480, 320);
+    // Every change of the selected tab (a click, the arrow keys, the mouse
+    // wheel) is heard, and so is a click on the tab already selected.
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
     connect(TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index < 0)
-            return;  // a click beside the tabs
-        TabStrip1->setCurrentIndex(index);
-        TabStrip1_Click();
+        if (index >= 0 && index == TabStrip1->currentIndex())
+            TabStrip1_Click();
     });
 }
 

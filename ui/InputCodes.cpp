@@ -52,9 +52,16 @@ int ShiftState(Qt::KeyboardModifiers modifiers)
 
 int ShiftState(const QKeyEvent& event)
 {
+    // Desktops differ in whether a modifier key's own press already counts
+    // it as held; here it always does, as a key-down handler expects.
     int state = ShiftState(event.modifiers());
-    if (event.key() == Qt::Key_Shift)
-        state |= 1;
+    switch (event.key()) {
+    case Qt::Key_Shift: state |= 1; break;
+    case Qt::Key_Control: state |= 2; break;
+    case Qt::Key_Alt: state |= 4; break;
+    case Qt::Key_AltGr: state |= 2 | 4; break;  // AltGr is Ctrl+Alt
+    default: break;
+    }
     return state;
 }
 

@@ -24,7 +24,8 @@ constexpr int vbRightButton = 2;
 
 // The virtual-key code of a key event; 0 for a key without one.
 int VirtualKeyCode(const QKeyEvent& event);
-// The Shift state of a key event (a Shift key's own press counts as Shift held).
+// The Shift state of a key event (a Shift, Ctrl or Alt key's own press counts
+// as that modifier held).
 int ShiftState(const QKeyEvent& event);
 int ShiftState(Qt::KeyboardModifiers modifiers);
 int MouseButtonCode(Qt::MouseButton button);

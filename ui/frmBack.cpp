@@ -10,6 +10,7 @@
 #include "platform/Endpoints.h"
 #include "ui/Focus.h"
 #include "ui/InputCodes.h"
+#include "ui/MenuShortcuts.h"
 #include "ui/ServerSend.h"
 #include "ui/frmBtnEdit.h"
 #include "ui/frmChat.h"
@@ -57,25 +58,6 @@ QString walkDirection(int keyCode)
 }
 
 bool isArrow(int keyCode) { return keyCode >= vbKeyLeft && keyCode <= vbKeyDown; }
-
-// True when the key is the shortcut of an enabled item of a menu on the bar.
-bool isMenuShortcut(const QMenuBar* bar, const QKeyEvent* key)
-{
-    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
-    std::vector<const QMenu*> menus;
-    for (const QAction* a : bar->actions())
-        if (a->menu())
-            menus.push_back(a->menu());
-    for (std::size_t i = 0; i < menus.size(); ++i) {
-        for (const QAction* a : menus[i]->actions()) {
-            if (a->menu())
-                menus.push_back(a->menu());
-            else if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == pressed)
-                return true;
-        }
-    }
-    return false;
-}
 } // namespace
 
 frmBack::frmBack()
@@ -156,6 +138,9 @@ frmBack::frmBack()
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(QStringLiteral("Exit"));
     menus_->addMenu(mnuFile);
+    // The menus' shortcuts (Ctrl+Z Zoom In, Ctrl+A Buttons) work where the
+    // user types.
+    KeepMenuShortcuts(txtSend, menus_);
 
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmBack::showMenusOf);
     connect(txtSend, &QComboBox::editTextChanged, this, &frmBack::txtSend_Change);
@@ -206,11 +191,6 @@ bool frmBack::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtSend && event->type() == QEvent::KeyPress)
         return keyDown(static_cast<QKeyEvent*>(event));
-    // The menus' shortcuts (Ctrl+Z Zoom In, Ctrl+A Buttons) come before the
-    // line's own editing keys, so they work where the user types.
-    if (watched == txtSend && event->type() == QEvent::ShortcutOverride &&
-        isMenuShortcut(menus_, static_cast<QKeyEvent*>(event)))
-        return true;
     // The status bar spans the whole bottom strip.
     if (watched == Picture3 && event->type() == QEvent::Resize)
         StatBar->resize(Picture3->width(), StatBar->height());

@@ -41,6 +41,8 @@ frmChat::frmChat()
     content = new QWidget(this);
     setWidget(content);
     content->installEventFilter(this);
+    // The bare surface hears the pointer's moves with no button held too.
+    content->setMouseTracking(true);
 
     picNewChat = new QLabel(content);
     picNewChat->setPixmap(unreadMark());
@@ -195,7 +197,12 @@ void frmChat::Form_MouseMove(int, int, float, float) { focusInputLine(); }
 
 bool frmChat::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == content) {
+    // Only the bare surface's own events: those that a tab, a chat box or the
+    // list leaves unhandled come up to the surface too, and are not its.
+    const bool mouse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+                       event->type() == QEvent::MouseMove;
+    if (watched == content && mouse &&
+        !content->childAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* m = static_cast<QMouseEvent*>(event);

@@ -4,6 +4,7 @@
 #include "foundation/OptionsState.h"
 #include "foundation/Twips.h"
 #include "ui/frmBack.h"
+#include "ui/MenuShortcuts.h"
 #include "ui/frmChat.h"
 
 #include <QPointer>
@@ -47,7 +48,11 @@ frmMain::frmMain()
     connectMapView();
 
     // An MDI child belongs to the main window, which loads with it.
-    Forms::get<frmBack>().addChild(this);
+    frmBack& back = Forms::get<frmBack>();
+    back.addChild(this);
+    // Its buttons give the focus to its own line: the menus' shortcuts
+    // (shown on the main window's bar) work from there too.
+    KeepMenuShortcuts(txtSend, back.menuBar());
     resize(toPixels(13845), toPixels(7230));
 }
 
@@ -149,6 +154,8 @@ void frmMain::buildMenus()
     mnuSupport = addItem(mnuForum, QStringLiteral("Support"));
 
     mnuAdmin = new QMenu(QStringLiteral("&Administration"), this);
+    // Its two separators always show, even with every item hidden.
+    mnuAdmin->setSeparatorsCollapsible(false);
     mnuOptionsAdmin = addItem(mnuAdmin, QStringLiteral("Auto-Admin"));
     mnuFileBar2 = mnuAdmin->addSeparator();
     mnuerrorlog = addItem(mnuAdmin, QStringLiteral("Error Log..."));

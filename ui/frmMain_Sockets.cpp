@@ -4,6 +4,7 @@
 #include "connection/Dispatcher.h"
 #include "connection/Frame.h"
 #include "connection/RecvBuffer.h"
+#include "connection/Sockets.h"
 #include "connection/frmConnect.h"
 #include "foundation/Ansi.h"
 #include "foundation/TextOutput.h"
@@ -19,24 +20,6 @@ namespace {
 constexpr quint32 kBlack = 0;
 constexpr quint32 kRed = 255;
 
-// The Windows Sockets number of a socket error, so that the error log reads
-// the way the game's operators know it; the socket's own text goes with it.
-qint32 SocketErrorNumber(QAbstractSocket::SocketError error)
-{
-    switch (error) {
-    case QAbstractSocket::ConnectionRefusedError: return 10061;
-    case QAbstractSocket::RemoteHostClosedError: return 10053;
-    case QAbstractSocket::HostNotFoundError: return 11001;
-    case QAbstractSocket::SocketAccessError: return 10013;
-    case QAbstractSocket::SocketResourceError: return 10055;
-    case QAbstractSocket::SocketTimeoutError: return 10060;
-    case QAbstractSocket::NetworkError: return 10050;
-    case QAbstractSocket::AddressInUseError: return 10048;
-    case QAbstractSocket::SocketAddressNotAvailableError: return 10049;
-    case QAbstractSocket::UnsupportedSocketOperationError: return 10045;
-    default: return 10000 + static_cast<qint32>(error);
-    }
-}
 } // namespace
 
 void frmMain::connectSockets()
@@ -53,7 +36,7 @@ void frmMain::connectSockets()
                 QMetaObject::invokeMethod(this, &frmMain::Wsk_Close, Qt::QueuedConnection);
             return;
         }
-        Wsk_Error(SocketErrorNumber(error), Wsk->errorString());
+        Wsk_Error(SocketErrorNumber(*Wsk), Wsk->errorString());
     });
 
     connect(WskUsers, &QTcpSocket::connected, this, &frmMain::WskUsers_Connect);
@@ -65,7 +48,7 @@ void frmMain::connectSockets()
         if (error == QAbstractSocket::RemoteHostClosedError)
             return;
         AddToLog(QStringLiteral("frmMain"), QStringLiteral("WskUsers_Error"),
-                 ErrObject{SocketErrorNumber(error), WskUsers->errorString()});
+                 ErrObject{SocketErrorNumber(*WskUsers), WskUsers->errorString()});
     });
 }
 

@@ -1,11 +1,13 @@
 #include "ui/frmPM.h"
 
+#include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
 #include "foundation/Utilities.h"
 #include "ui/InputCodes.h"
 #include "ui/ServerSend.h"
 #include "ui/frmBack.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 
 namespace {
@@ -14,6 +16,10 @@ quint64 g_activityCount = 0;
 
 frmPM::frmPM()
 {
+    // The conversation windows have an icon of their own.
+    const QIcon icon(settings().GraphicsPath + QStringLiteral("Message.ico"));
+    if (!icon.isNull())
+        setWindowIcon(icon);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSize(9);
     setFont(verdana);
@@ -34,7 +40,9 @@ void frmPM::noteActivity() { lastActivity_ = ++g_activityCount; }
 
 bool frmPM::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == SendTxt && event->type() == QEvent::KeyRelease) {
+    // A key goes up once however long it is held: the releases the desktop
+    // sends with each repeat are not key-ups.
+    if (watched == SendTxt && event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         auto* key = static_cast<QKeyEvent*>(event);
         int code = VirtualKeyCode(*key);
         SendTxt_KeyUp(code, ShiftState(*key));

@@ -137,6 +137,25 @@ QImage sunImage(int size)
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
+QImage messageImage(int size)
+{
+    // A sealed envelope.
+    QImage img = canvas(size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    const QColor ink(48, 70, 130);
+    p.setPen(QPen(ink, 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(250, 247, 232));
+    p.drawRoundedRect(QRectF(1.0, 3.5, 14.0, 9.5), 1.0, 1.0);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF(QList<QPointF>{{1.5, 4.0}, {8.0, 9.3}, {14.5, 4.0}}));
+    p.drawLine(QPointF(1.5, 12.5), QPointF(6.2, 8.0));
+    p.drawLine(QPointF(14.5, 12.5), QPointF(9.8, 8.0));
+    draw::circle(p, 8.0, 9.3, 1.5, QColor(204, 40, 36));
+    return img.convertToFormat(QImage::Format_ARGB32);
+}
+
 QImage arrowPointerImage()
 {
     QImage img = canvas(32);

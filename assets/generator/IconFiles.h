@@ -11,7 +11,8 @@ namespace assetgen {
 QByteArray iconFile(const std::vector<QImage>& images);
 QByteArray cursorFile(const QImage& image, int hotX, int hotY);
 
-QImage sunImage(int size);         // the window icon
+QImage sunImage(int size);         // the buddy mark of the user list
+QImage messageImage(int size);     // the private-message windows' icon
 QImage arrowPointerImage();        // Cursor1: the normal map pointer
 QImage reticlePointerImage();      // Cursor2: the firing pointer while Shift is held
 inline constexpr int kArrowHotX = 1, kArrowHotY = 1;

@@ -70,6 +70,7 @@ int main(int argc, char** argv)
 
     writeStrip(gfx + QStringLiteral("About.bmp"), aboutPicture());
     writeBytes(gfx + QStringLiteral("Sun.ico"), iconFile({sunImage(16), sunImage(32), sunImage(48)}));
+    writeBytes(gfx + QStringLiteral("Message.ico"), iconFile({messageImage(16), messageImage(32), messageImage(48)}));
     writeBytes(root + QStringLiteral("/Cursor1.cur"), cursorFile(arrowPointerImage(), kArrowHotX, kArrowHotY));
     writeBytes(root + QStringLiteral("/Cursor2.cur"), cursorFile(reticlePointerImage(), kReticleHot, kReticleHot));
 

@@ -58,7 +58,8 @@ int distance(QRgb a, QRgb b)
 TEST(Assets, EveryFileTheClientLoadsExists)
 {
     QStringList files = {"Cursor1.cur", "Cursor2.cur", "command.txt", "DesignData.Dat", "Endpoints.ini",
-                         "Map/Arena.map", "Graphics/Sun.ico", "Graphics/About.bmp"};
+                         "Map/Arena.map", "Graphics/Sun.ico", "Graphics/About.bmp",
+                         "Graphics/Message.ico"};
     for (const Strip& s : kStrips)
         files << QStringLiteral("Graphics/") + QLatin1String(s.file);
     for (const char* w : {"boink", "Buy", "fire", "splat", "Hityou", "siren", "Unsiren", "water", "bots",
@@ -204,17 +205,20 @@ TEST(Assets, WaveFilesAreShortPcmMono)
 
 TEST(Assets, IconAndPointersLoad)
 {
-    QImageReader icon(programFile(QStringLiteral("Graphics/Sun.ico")));
-    ASSERT_EQ(icon.imageCount(), 3);
-    std::set<int> sizes;
-    for (int i = 0; i < icon.imageCount(); ++i) {
-        ASSERT_TRUE(icon.jumpToImage(i));
-        const QImage img = icon.read();
-        ASSERT_FALSE(img.isNull());
-        EXPECT_TRUE(img.hasAlphaChannel());
-        sizes.insert(img.width());
+    for (const char* file : {"Graphics/Sun.ico", "Graphics/Message.ico"}) {
+        SCOPED_TRACE(file);
+        QImageReader icon(programFile(QLatin1String(file)));
+        ASSERT_EQ(icon.imageCount(), 3);
+        std::set<int> sizes;
+        for (int i = 0; i < icon.imageCount(); ++i) {
+            ASSERT_TRUE(icon.jumpToImage(i));
+            const QImage img = icon.read();
+            ASSERT_FALSE(img.isNull());
+            EXPECT_TRUE(img.hasAlphaChannel());
+            sizes.insert(img.width());
+        }
+        EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
     }
-    EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
 
     for (const auto& [file, hotX, hotY] : {std::tuple{"Cursor1.cur", 1, 1}, std::tuple{"Cursor2.cur", 16, 16}}) {
         SCOPED_TRACE(file);

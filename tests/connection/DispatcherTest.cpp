@@ -173,12 +173,28 @@ TEST_F(DispatchTest, AnErrorInTheMiddleMessageCostsOnlyThatMessage)
 TEST_F(DispatchTest, OwnPositionFollowsTheViewAndEntersStores)
 {
     World& w = world();
+    // The view follows the player on each axis on which it was centred on
+    // the player, and only there.
+    struct Case {
+        int posX, posY, centreX, centreY, wantX, wantY;
+    } cases[] = {
+        {7, 30, 7, 20, 9, 20},
+        {12, 40, 30, 40, 30, 25},
+        {12, 40, 12, 40, 9, 25},
+        {12, 40, 40, 12, 40, 12},
+    };
+    for (const Case& c : cases) {
+        w.Pos = Point2{static_cast<qint16>(c.posX), static_cast<qint16>(c.posY)};
+        w.ViewCenterX = static_cast<qint16>(c.centreX);
+        w.ViewCenterY = static_cast<qint16>(c.centreY);
+        feed(frame('P', {smalls({9, 25, 0})}));
+        EXPECT_EQ(w.ViewCenterX, c.wantX) << c.posX << "," << c.posY;
+        EXPECT_EQ(w.ViewCenterY, c.wantY) << c.posX << "," << c.posY;
+    }
+    EXPECT_TRUE(windows.calls.isEmpty());
+
     options().AutoOpenShops = 255;
-    w.ViewCenterX = 7;  // centred on the player across, not down
-    w.ViewCenterY = 20;
     feed(frame('P', {smalls({4, 4, 0})}));
-    EXPECT_EQ(w.ViewCenterX, 4);
-    EXPECT_EQ(w.ViewCenterY, 20);
     EXPECT_EQ(w.Pos.X, 4);
     EXPECT_EQ(w.Pos.Y, 4);
     EXPECT_EQ(w.MapPlayers.get(4, 4), 0);

@@ -2,6 +2,7 @@
 // closing the connection, our own close, a refused connection.
 
 #include "connection/ConnectionState.h"
+#include "connection/Sockets.h"
 #include "connection/frmConnect.h"
 #include "foundation/frmDebug.h"
 #include "support/FakeGameServer.h"
@@ -10,6 +11,12 @@
 #include "ui/frmMain.h"
 
 #include <QTextBlock>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <chrono>
+#include <thread>
 
 namespace {
 class GameSocketTest : public FakeServerTest {
@@ -113,6 +120,102 @@ TEST_F(GameSocketTest, OurOwnCloseRunsNoCloseHandler)
     EXPECT_NE(Forms::get<frmBack>().Caption(), QStringLiteral("Quelvar [Disconnected]"));
     EXPECT_EQ(Forms::get<frmBack>().StatBar->Panel(1), QStringLiteral("Logged In"));
     EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+// A server on its own thread that accepts one connection and reads nothing
+// for a while (as a busy server does), then everything until the client
+// closes.
+namespace {
+class SlowReader {
+public:
+    explicit SlowReader(std::chrono::milliseconds pause)
+    {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(listener_, 1) == 0 &&
+            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this, pause] {
+            const int peer = ::accept(listener_, nullptr, nullptr);
+            if (peer < 0)
+                return;
+            timeval limit{10, 0};
+            ::setsockopt(peer, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+            std::this_thread::sleep_for(pause);
+            char chunk[65536];
+            for (ssize_t n; (n = ::recv(peer, chunk, sizeof chunk, 0)) > 0;)
+                received_.append(chunk, static_cast<qsizetype>(n));
+            ::close(peer);
+        });
+    }
+    ~SlowReader()
+    {
+        ::shutdown(listener_, SHUT_RDWR);
+        if (thread_.joinable())
+            thread_.join();
+        ::close(listener_);
+    }
+    quint16 port() const { return port_; }
+    // Everything read, once the client has closed.
+    const QByteArray& received()
+    {
+        thread_.join();
+        return received_;
+    }
+
+private:
+    int listener_ = -1;
+    quint16 port_ = 0;
+    std::thread thread_;
+    QByteArray received_;
+};
+} // namespace
+
+TEST_F(GameSocketTest, OurCloseGivesWhatWasWrittenTimeToLeave)
+{
+    SlowReader server(std::chrono::milliseconds(500));
+    ASSERT_NE(server.port(), 0);
+    Forms::get<frmChat>();
+    frmMain& game = Forms::get<frmMain>();
+    game.Wsk->connectToHost(QStringLiteral("127.0.0.1"), server.port());
+    ASSERT_TRUE(waitUntil([&] { return Forms::get<frmBack>().cmdConnect->text() == QStringLiteral("Disconnect"); }));
+    // More than the system's buffers hold, then the disconnect.
+    const QString chunk(1 << 20, QLatin1Char('x'));
+    for (int i = 0; i < 32; ++i)
+        game.Server(QStringLiteral("C"), chunk);
+    Forms::get<frmBack>().cmdConnect_Click();
+    EXPECT_EQ(game.Wsk->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_TRUE(server.received().endsWith(ClientFrame('C', QByteArray(1 << 20, 'x')) + ClientFrame('d', "")));
+    // Our own close: the server-close handling does not run.
+    waitUntil([] { return false; }, 100);
+    EXPECT_NE(Forms::get<frmBack>().Caption(), QStringLiteral("Quelvar [Disconnected]"));
+}
+
+// The error log numbers socket errors as Windows Sockets does; where the
+// socket's error kind is too coarse, its text tells the system's error.
+TEST(SocketErrorNumbers, FollowWindowsSockets)
+{
+    struct FailedSocket : QTcpSocket {
+        FailedSocket(SocketError error, const char* text)
+        {
+            setSocketError(error);
+            setErrorString(QLatin1String(text));
+        }
+    };
+    const std::tuple<QAbstractSocket::SocketError, const char*, int> cases[] = {
+        {QAbstractSocket::ConnectionRefusedError, "Connection refused", 10061},
+        {QAbstractSocket::NetworkError, "Host unreachable", 10065},
+        {QAbstractSocket::NetworkError, "Network unreachable", 10051},
+        {QAbstractSocket::NetworkError, "Connection timed out", 10060},
+        {QAbstractSocket::NetworkError, "Network error", 10050},
+        {QAbstractSocket::SocketTimeoutError, "Socket operation timed out", 10060},
+        {QAbstractSocket::RemoteHostClosedError, "The remote host closed the connection", 10053},
+    };
+    for (const auto& [error, text, number] : cases)
+        EXPECT_EQ(SocketErrorNumber(FailedSocket(error, text)), number) << text;
 }
 
 TEST_F(GameSocketTest, RefusedConnection)

@@ -13,6 +13,7 @@
 #include "ui/frmMain.h"
 
 #include <QElapsedTimer>
+#include <QTest>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -214,6 +215,14 @@ TEST_F(LoginDialogTest, ConnectStoresTheUserAndConnects)
     EXPECT_EQ(d.txtUsername->count(), 1);
     EXPECT_EQ(d.txtUsername->itemText(0), QStringLiteral("alice"));
     EXPECT_EQ(ScrambleText(stored(QStringLiteral("Password")), 0), QStringLiteral("pw1234"));
+
+    // Typed keys stay as typed: no completion from the lists.
+    d.txtUsername->clearEditText();
+    QTest::keyClicks(d.txtUsername, QStringLiteral("al"));
+    EXPECT_EQ(d.txtUsername->currentText(), QStringLiteral("al"));
+    d.cmdServer->clearEditText();
+    QTest::keyClicks(d.cmdServer, QStringLiteral("m"));
+    EXPECT_EQ(d.cmdServer->currentText(), QStringLiteral("m"));
 
     // The next start shows the empty password of an unscramblable one.
     Forms::destroyAll();

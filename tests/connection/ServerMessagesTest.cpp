@@ -47,13 +47,108 @@ TEST_F(ServerMessagesTest, EveryIdAsksForTheWhoListAndMarksOrRefreshesTheGameCha
     EXPECT_EQ(windows.texts(), QStringList{"Your paintball has died!"});
 }
 
-TEST_F(ServerMessagesTest, NothingForIdsOutsideTheTableAndUnsupportedOnes)
+// Every id with the same three texts: its line, colour, weight, sound and
+// whether the map view prints it as the status line.
+TEST_F(ServerMessagesTest, EveryIdsLineColourSoundAndStatusLine)
 {
-    for (int id : {-1, 0, 4, 26, 60, 200})
-        show(id, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"));
-    EXPECT_TRUE(windows.lines.empty());
-    show(58);
-    EXPECT_EQ(windows.texts(), QStringList{"Message ID: 58 is unsupported."});
+    constexpr quint32 red = 255;
+    struct Row {
+        int id;
+        const char* line;  // nullptr: nothing in the chat box
+        quint32 colour = 0;
+        bool bold = false;
+        const char* sound = nullptr;
+        bool statusLine = false;
+    };
+    // "S1" starts with a game type outside the table.
+    const Row rows[] = {
+        {-1, nullptr},
+        {0, nullptr},
+        {1, "You have fired your gun!", 0, false, "fire.wav"},
+        {2, "You cannot move out of the holding arena!"},
+        {3, "Can't buy anything here!", 0, false, nullptr, true},
+        {4, nullptr},
+        {5, "You fired your S1!"},
+        {6, "Sorry, You can't leave the game!"},
+        {7, "You have entered a Unknown game."},
+        {8, "You are out of ammunition!", 0, false, "shotempty.wav", true},
+        {9, "You do not have a free hand to buy that!", 0, false, nullptr, true},
+        {10, "An UNKNOWN game has started.", 0, false, "siren.wav"},
+        {11, "The game has ended.", 0, false, "Unsiren.wav", true},
+        {12, "Your paintball has died!"},
+        {13, "You have been charged $S1 for playing in this game.", red},
+        {14, "You receive $S1 for winning the current Match!.", red},
+        {15, "New account created, Thank-you for registering."},
+        {16, "The paintball has ran out of power!"},
+        {17, "S1 has just fired a shot!"},
+        {18, nullptr},
+        {19, "You are not wearing a weapon!", 0, false, nullptr, true},
+        {20, "Your weapon jams!", 0, false, nullptr, true},
+        {21, "The game could not be started!"},
+        {22, "GAME: You have started the game."},
+        {23, "S1 bots have joined the match!", 0, false, "bots.wav", true},
+        {24, "Sorry, this location isn't a store!"},
+        {25, "Sorry, your IP address is already logged on to the server. Please only use one character at a time."},
+        {26, nullptr},
+        {27, "User account already logged in."},
+        {28, "You have been banned."},
+        {30, "S1 has splat S2 in the S3!"},
+        {31, nullptr},
+        {32, nullptr},
+        {33, "a S1 has bounced off your S2", 0, false, "boink.wav"},
+        {34, "a S1 has bounced off of S3s' S2!", 0, false, "boink.wav"},
+        {35, nullptr},
+        {36, nullptr},
+        {37, "You have changed your team's website to: 'S1'."},
+        {38, "Team plan what?"},
+        {39, "Sorry, but 'S1' is not online!"},
+        {40, "You have changed your team's news and events to: 'S1'."},
+        {41, "Fine whom how much ?"},
+        {42, "Goto whoms position ?"},
+        {43, "'S1' is not online!"},
+        {44, "Reply to who?"},
+        {45, "S1"},
+        {46, "You have buddied with S1."},
+        {47, "Your buddy S1 has logged off."},
+        {48, "S1 has entered Quelvar at "},  // and the time of day
+        {49, "S1 has left Quelvar at "},
+        {50, "You have idled off."},
+        {51, "S1 has killed off all of his opponents and won the game!"},
+        {52, "GAME: The next game is starting in 10 seconds."},
+        {53, nullptr},
+        {54, nullptr},
+        {55, "The next game will be a tournament game between 'S1' and 'S2'!", 0, true},
+        {56, "Times up - Begin fireing", 0, true, "firing.wav"},
+        {57, "Message ID: 57 is unsupported."},
+        {58, "Message ID: 58 is unsupported."},
+        {59, "Message ID: 59 is unsupported."},
+        {60, nullptr},
+        {200, nullptr},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.id);
+        windows.clear();
+        services().soundFiles.clear();
+        world().LastStatusText = QStringLiteral("before");
+        show(r.id, QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S3"));
+        if (!r.line) {
+            EXPECT_TRUE(windows.lines.empty());
+        } else {
+            ASSERT_EQ(windows.lines.size(), 1u);
+            const auto& line = windows.lines[0];
+            if (r.id == 48 || r.id == 49)
+                EXPECT_TRUE(line.text.startsWith(QLatin1String(r.line))) << line.text.toStdString();
+            else
+                EXPECT_EQ(line.text, QLatin1String(r.line));
+            EXPECT_EQ(line.colour, r.colour);
+            EXPECT_EQ(line.bold, r.bold);
+            EXPECT_TRUE(line.lineBreak);
+            EXPECT_FALSE(line.secondFont);
+            EXPECT_EQ(line.box, ClientWindows::Box::GameChat);
+        }
+        EXPECT_EQ(services().soundFiles, r.sound ? QStringList{QLatin1String(r.sound)} : QStringList{});
+        EXPECT_EQ(world().LastStatusText, r.statusLine ? QLatin1String(r.line) : QLatin1String("before"));
+    }
 }
 
 TEST_F(ServerMessagesTest, GameTypesAndTheStatusLine)
@@ -169,30 +264,11 @@ TEST_F(ServerMessagesTest, LoginsTeamsBuddiesAndNews)
     EXPECT_EQ(windows.callsTo(QStringLiteral("ShowNews")).size(), 1);
 }
 
-TEST_F(ServerMessagesTest, ColoursBoldSoundsAndTheView)
+TEST_F(ServerMessagesTest, SilenceTheViewAndTheEndOfAGame)
 {
-    show(13, QStringLiteral("5"));
-    show(55, QStringLiteral("Reds"), QStringLiteral("Blues"));
-    show(56);
-    show(34, QStringLiteral("ball"), QStringLiteral("gun"), QStringLiteral("Bob"));
-    ASSERT_EQ(windows.lines.size(), 4u);
-    EXPECT_EQ(windows.lines[0].text, QStringLiteral("You have been charged $5 for playing in this game."));
-    EXPECT_EQ(windows.lines[0].colour, 255u);
-    EXPECT_FALSE(windows.lines[0].bold);
-    EXPECT_EQ(windows.lines[1].text, QStringLiteral("The next game will be a tournament game between 'Reds' and 'Blues'!"));
-    EXPECT_TRUE(windows.lines[1].bold);
-    EXPECT_EQ(windows.lines[1].colour, 0u);
-    EXPECT_TRUE(windows.lines[2].bold);
-    EXPECT_EQ(windows.lines[3].text, QStringLiteral("a ball has bounced off of Bobs' gun!"));
-    for (const auto& line : windows.lines) {
-        EXPECT_TRUE(line.lineBreak);
-        EXPECT_FALSE(line.secondFont);
-    }
-    EXPECT_EQ(services().soundFiles, (QStringList{"firing.wav", "boink.wav"}));
-
     settings().SoundOn = false;
     show(1);
-    EXPECT_EQ(services().soundFiles.size(), 2);
+    EXPECT_TRUE(services().soundFiles.isEmpty());
 
     World& w = world();
     w.Pos = Point2{30, 40};
@@ -207,7 +283,6 @@ TEST_F(ServerMessagesTest, ColoursBoldSoundsAndTheView)
     EXPECT_EQ(w.MapObjects.get(1, 1), 17);
     EXPECT_EQ(w.MapAmmo.get(2, 2), -1);
     EXPECT_EQ(w.MapMarks.get(3, 3), -1);
-    EXPECT_EQ(w.LastStatusText, QStringLiteral("The game has ended."));
 }
 
 TEST_F(ServerMessagesTest, BanMarkerAndTheProgramsEnd)

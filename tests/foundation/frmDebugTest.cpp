@@ -1,7 +1,10 @@
 #include "foundation/frmDebug.h"
-#include "support/ClientTest.h"
+#include "support/FakeGameServer.h"
 
+#include <QApplication>
+#include <QTest>
 #include <QTextCursor>
+#include <QWheelEvent>
 
 class frmDebugTest : public ClientTest {};
 
@@ -38,4 +41,25 @@ TEST_F(frmDebugTest, FirstErrorLoadsTheWindowHiddenAndLinesKeepTheirOrder)
     Forms::unload<frmDebug>();
     AddToLog(QStringLiteral("a"), QStringLiteral("b"), ErrObject{5, QStringLiteral("x")});
     EXPECT_EQ(Forms::get<frmDebug>().txtLog->Text(), QStringLiteral("Error #5 x in a,b\n"));
+}
+
+class frmDebugWireTest : public FakeServerTest {};
+
+TEST_F(frmDebugWireTest, EveryChangeOfTheSelectedTabSwitchesTheServersDebugOutput)
+{
+    connectGame();
+    frmDebug& log = Forms::get<frmDebug>();
+    log.Show();
+    // By keyboard, by the mouse wheel and by a click.
+    QTest::keyClick(log.TabStrip1, Qt::Key_Right);
+    QTest::keyClick(log.TabStrip1, Qt::Key_Left);
+    const QPointF centre = log.TabStrip1->rect().center();
+    QWheelEvent wheel(centre, log.TabStrip1->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(log.TabStrip1, &wheel);
+    EXPECT_EQ(log.TabStrip1->currentIndex(), 1);
+    QTest::mouseClick(log.TabStrip1, Qt::LeftButton, {}, log.TabStrip1->tabRect(0).center());
+    ASSERT_TRUE(fake->waitForGameFrames(5));
+    EXPECT_EQ(fake->gameFrames(), (QList<QByteArray>{ClientFrame('e', "1"), ClientFrame('e', "0"), ClientFrame('e', "1"),
+                                                     ClientFrame('e', "0"), ClientFrame('e', "1")}));
 }

@@ -1,5 +1,6 @@
 #include "UiTest.h"
 
+#include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
 #include "ui/frmBack.h"
 #include "ui/frmChat.h"
@@ -7,6 +8,10 @@
 #include "ui/frmPM.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMdiArea>
 #include <QTest>
 
 class ChatWindowTest : public UiTest {
@@ -96,6 +101,24 @@ TEST_F(ChatWindowTest, FocusStaysWhereItIsWhileTheTargetsAreDisabled)
     EXPECT_EQ(QApplication::focusWidget(), back().txtSend);
 }
 
+TEST_F(ChatWindowTest, OnlyTheBareSurfaceItselfPassesTheFocusOn)
+{
+    // The pointer moves over the bare strip below the tabs, no button held.
+    back().mdiArea->setActiveSubWindow(&chat());
+    chat().SSTab1->setFocus();
+    const QPoint bare(chat().content->width() / 2, chat().content->height() - 3);
+    ASSERT_EQ(chat().content->childAt(bare), nullptr);
+    QTest::mouseMove(chat().content, bare);
+    EXPECT_EQ(QApplication::focusWidget(), back().txtSend);
+
+    // Right clicks on a tab or in a chat box are those controls' own.
+    chat().SSTab1->setFocus();
+    QTest::mouseClick(chat().SSTab1, Qt::RightButton, {}, tabCentre(1));
+    EXPECT_NE(QApplication::focusWidget(), back().txtSend);
+    QTest::mouseClick(chat().txtStatus->viewport(), Qt::RightButton);
+    EXPECT_NE(QApplication::focusWidget(), back().txtSend);
+}
+
 TEST_F(ChatWindowTest, ResizeSkipsStepsThatWouldGoNegative)
 {
     chat().setHeight(4000);
@@ -116,7 +139,18 @@ TEST_F(ChatWindowTest, ResizeSkipsStepsThatWouldGoNegative)
 
 TEST_F(ChatWindowTest, PrivateWindowSendsATellAndKeepsItsLayoutAboveOneHundredTwips)
 {
+    // The window's icon comes from the graphics folder.
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QByteArray icon;
+    QBuffer buffer(&icon);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "ICO");
+    writeFile(QStringLiteral("Graphics/Message.ico"), icon);
+    settings().GraphicsPath = programFolder() + QStringLiteral("/Graphics/");
+
     frmPM& pm = PMWindow(1);
+    EXPECT_EQ(pm.windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
     pm.setCaption(QStringLiteral("Ann"));
     pm.Show();
     QTest::keyClick(pm.SendTxt, Qt::Key_Return);
@@ -125,6 +159,22 @@ TEST_F(ChatWindowTest, PrivateWindowSendsATellAndKeepsItsLayoutAboveOneHundredTw
     EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "TELL Ann "}, {"C", "TELL Ann hi there"}}));
     EXPECT_TRUE(pm.SendTxt->text().isEmpty());
     EXPECT_TRUE(boxText(*pm.MessageTxt).isEmpty());
+
+    // Enter held down: the desktop repeats the press and the release, but
+    // the key goes up once, so one tell goes.
+    sent.clear();
+    pm.SendTxt->setText(QStringLiteral("held"));
+    auto enterKey = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+        QApplication::sendEvent(pm.SendTxt, &key);
+    };
+    enterKey(QEvent::KeyPress, false);
+    for (int i = 0; i < 3; ++i) {
+        enterKey(QEvent::KeyRelease, true);
+        enterKey(QEvent::KeyPress, true);
+    }
+    enterKey(QEvent::KeyRelease, false);
+    EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "TELL Ann held"}}));
 
     pm.resize(toPixels(6000), toPixels(3000));
     EXPECT_EQ(toTwips(pm.MessageTxt->width()), 6000);

@@ -59,7 +59,6 @@ protected:
     void loggedIn()
     {
         back().cmdConnect->setText(QStringLiteral("Disconnect"));
-        back().mnuFileConnect->setText(QStringLiteral("Disconnect"));
         game().mnuFileConnect->setText(QStringLiteral("Disconnect"));
         back().StatBar->setPanel(1, QStringLiteral("Logged In"));
         Forms::get<frmConnect>().Hide();
@@ -111,7 +110,7 @@ TEST_F(GameMenusTest, GameWindowConnectTestsItsOwnCaption)
     EXPECT_EQ(sent, (std::vector<SentCommand>{{"d", ""}}));
     EXPECT_EQ(game().mnuFileConnect->text(), QStringLiteral("Connect"));
     EXPECT_EQ(back().cmdConnect->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(back().mnuFileConnect->text(), QStringLiteral("Disconnect"));
+    EXPECT_EQ(back().mnuFileConnect->text(), QStringLiteral("Connect"));
     EXPECT_EQ(game().cmdConnect->text(), QStringLiteral("Connect"));
     EXPECT_EQ(back().StatBar->Panel(1), QStringLiteral("Not Logged In"));
     expectDisconnectedLine();

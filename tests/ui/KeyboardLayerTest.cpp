@@ -165,6 +165,13 @@ TEST_F(KeyboardLayerTest, ShiftPointerNeedsItsFile)
     QTest::keyClick(line(), Qt::Key_Shift, Qt::ShiftModifier);
     EXPECT_TRUE(back().bShiftCursor);
     EXPECT_EQ(game().picMap->cursor().hotSpot(), QPoint(16, 16));
+    // Ctrl or Alt pressed alone is another modifier state, however the
+    // desktop reports the key's own modifier with its press: nothing changes.
+    QTest::keyClick(line(), Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyClick(line(), Qt::Key_Alt, Qt::AltModifier);
+    line()->setFocus();
+    EXPECT_TRUE(back().bShiftCursor);
+    EXPECT_EQ(game().picMap->cursor().hotSpot(), QPoint(16, 16));
     QTest::keyClick(line(), Qt::Key_A);
     EXPECT_FALSE(back().bShiftCursor);
     EXPECT_EQ(game().picMap->cursor().hotSpot(), QPoint(1, 1));
@@ -234,6 +241,22 @@ TEST_F(KeyboardLayerTest, GameMenuShortcutsWorkFromTheInputLine)
     // The alias window asked for the list as it loaded.
     EXPECT_EQ(sent, (std::vector<SentCommand>{{"a", "0"}, {"w", ""}}));
     EXPECT_EQ(line()->currentText(), QStringLiteral("typed"));
+
+    // The game window's buttons give the focus to its own line: the
+    // shortcuts work from there as well.
+    Forms::unload<frmAlias>();
+    activate();
+    QTest::mouseClick(game().cmdReload, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), game().txtSend);
+    // Keys typed there give it something to undo and to select.
+    QTest::keyClicks(game().txtSend, QStringLiteral("stray"));
+    QTest::keyClick(game().txtSend, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game().txtSend->currentText(), QStringLiteral("stray"));
+    EXPECT_TRUE(optionMenus().mnuOptionsZoom.Checked());
+    QTest::keyClick(game().txtSend, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(Forms::isLoaded<frmAlias>());
+    EXPECT_TRUE(Forms::get<frmAlias>().Visible());
+    line()->setFocus();
 
     // Keys that no menu item has keep their editing meaning.
     line()->lineEdit()->selectAll();

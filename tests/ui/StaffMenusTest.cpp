@@ -1,9 +1,14 @@
 // The Administration menu's items by staff level.
-#include "support/ClientTest.h"
+#include "UiTest.h"
 
 #include "foundation/MenuState.h"
 #include "ui/StaffMenus.h"
+#include "ui/frmBack.h"
 #include "ui/frmMain.h"
+
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTest>
 
 namespace {
 // Admin menu, Auto-Admin, LogChatter, Change Map, Log All, Error Log.
@@ -17,7 +22,7 @@ QString shown(const frmMain& g)
 }
 } // namespace
 
-class StaffMenusTest : public ClientTest {};
+class StaffMenusTest : public UiTest {};
 
 TEST_F(StaffMenusTest, ItemsGrowWithTheLevelAndTheMenuStaysOnceShown)
 {
@@ -35,6 +40,14 @@ TEST_F(StaffMenusTest, ItemsGrowWithTheLevelAndTheMenuStaysOnceShown)
     EXPECT_EQ(shown(g), QStringLiteral("100000"));
     EXPECT_TRUE(g.mnuFileBar2->isVisible());
     EXPECT_TRUE(g.FileBar8->isVisible());
+    // Opened from the menu bar, the menu shows its two separators.
+    back().mdiArea->setActiveSubWindow(&g);
+    QMenuBar* bar = back().menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(g.mnuAdmin->menuAction()).center());
+    ASSERT_TRUE(g.mnuAdmin->isVisible());
+    EXPECT_FALSE(g.mnuAdmin->actionGeometry(g.mnuFileBar2).isEmpty());
+    EXPECT_FALSE(g.mnuAdmin->actionGeometry(g.FileBar8).isEmpty());
+    g.mnuAdmin->hide();
     // Hiding changes no check mark.
     EXPECT_TRUE(optionMenus().mnuOptionsAdmin.Checked());
     ShowStaffMenus(79);

@@ -147,15 +147,18 @@ TEST_F(WorldTest, DecodeMapCountsLineBreaksAsCells)
 
 TEST_F(WorldTest, DecodeMapFollowsASmallerMapSize)
 {
-    // A 10 x 3 map: rows are 10 cells long and walls wrap at 10 columns.
+    // A 10 x 3 map: rows are 10 cells long and walls wrap at 10 columns
+    // across and at 3 rows down.
     World& w = world();
     w.MaxX = 9;
     w.MaxY = 2;
     w.MapWidth = 10;
     w.MapHeight = 3;
-    DecodeMap(QStringLiteral("=________=") + QStringLiteral("-").repeated(20) + QStringLiteral("^^^"));
+    DecodeMap(QStringLiteral("=__=_____=") + QStringLiteral("-").repeated(10) + QStringLiteral("---=------^^^"));
     EXPECT_EQ(terrain(0, 0), 16);  // its left neighbour is column 9
     EXPECT_EQ(terrain(9, 0), 19);
+    EXPECT_EQ(terrain(3, 0), 17);  // its upper neighbour is row 2
+    EXPECT_EQ(terrain(3, 2), 18);  // its lower neighbour is row 0
     EXPECT_EQ(terrain(0, 1), 2);
     EXPECT_EQ(terrain(9, 2), 2);
     EXPECT_EQ(terrain(10, 0), 1);  // outside the map size: untouched

@@ -38,11 +38,11 @@ TEST(GetDirections, StepsInOrderWrapAndTies)
     EXPECT_EQ(GetDirections(P(0, 0), P(74, 0)), repeat("&e", 74));
     // The vertical axis as the major one, going north-west.
     EXPECT_EQ(GetDirections(P(10, 10), P(9, 7)), QStringLiteral("&n&n&w&n"));
-    // Every path is major plus minor steps long.
-    const QString longPath = GetDirections(P(140, 140), P(20, 5));
-    EXPECT_EQ(longPath.count(QLatin1String("&e")), 30);
-    EXPECT_EQ(longPath.count(QLatin1String("&s")), 15);
-    EXPECT_EQ(longPath.size(), 2 * 45);
+    // An error of exactly one half takes no minor step yet, on either axis
+    // and across the edges.
+    EXPECT_EQ(GetDirections(P(7, 7), P(9, 8)), QStringLiteral("&e&e&s"));
+    EXPECT_EQ(GetDirections(P(7, 7), P(6, 9)), QStringLiteral("&s&s&w"));
+    EXPECT_EQ(GetDirections(P(148, 10), P(2, 8)), QStringLiteral("&e&e&n&e&e&n"));
 }
 
 TEST(MapViewCore, ClickedCellAndCameraFollow)
