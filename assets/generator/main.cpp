@@ -9,6 +9,7 @@
 #include "Sounds.h"
 #include "Sprites.h"
 #include "TerrainTiles.h"
+#include "WhoIcons.h"
 #include "Raster.h"
 
 #include <QDir>
@@ -67,6 +68,8 @@ int main(int argc, char** argv)
         report(writeWav(path, s.make()), path);
     }
 
+    const QString whoIcons = gfx + QStringLiteral("WhoIcons.png");
+    report(whoIconStrip().save(whoIcons, "PNG"), whoIcons);
     writeBytes(gfx + QStringLiteral("Sun.ico"), iconFile({sunImage(16), sunImage(32), sunImage(48)}));
     writeBytes(root + QStringLiteral("/Cursor1.cur"), cursorFile(arrowPointerImage(), kArrowHotX, kArrowHotY));
     writeBytes(root + QStringLiteral("/Cursor2.cur"), cursorFile(reticlePointerImage(), kReticleHot, kReticleHot));
