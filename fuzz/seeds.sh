@@ -25,3 +25,8 @@ printf '\001\246o\000\010\011\010\007\001\246P\000\011\011\005\001\246E\000\006\
         id=$((id + 1))
     done
 } > "$dispatch/seed-status"
+
+who="$corpus/fuzz_who"
+mkdir -p "$who"
+printf 'ann:10:Rookie:99:IN GAME:Reds:4:2:999;bob:85:Boss:10000:IN GAME:Blues:9:0:50000;cy:9:New:100:Waiting:None:0:1:5;$w;di:99:Admin:5:in game:Staff:1:3:0;' > "$who/seed-reply"
+printf '$w' > "$who/seed-empty"
