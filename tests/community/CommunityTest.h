@@ -1,25 +1,15 @@
 #pragma once
-// Window tests of the community windows: the main windows shown offscreen,
-// logged in to the fake game server, what the server sends arriving over the
-// socket and what the client sends checked frame by frame.
+// Window tests of the community windows: the end-to-end set-up (the main
+// windows offscreen, logged in to the fake game server as "ann"), and the
+// looks of list items.
 
-#include "support/FakeGameServer.h"
-
-#include <QColor>
-#include <QList>
-#include <QString>
+#include "tests/integration/EndToEnd.h"
 
 class QTreeWidgetItem;
 
-class CommunityTest : public FakeServerTest {
+class CommunityTest : public EndToEndTest {
 protected:
     void SetUp() override;
-
-    // The server sends the frames; once they are in the receive buffer a
-    // frame tick runs a batch.
-    void receive(const QByteArray& frames);
-    // Every frame the client sent since the last call, in order.
-    QList<QByteArray> sentFrames();
     // Points the graphics folder at the generated assets.
     void useGeneratedGraphics();
 };

@@ -4,7 +4,6 @@
 #include "CommunityTest.h"
 
 #include "community/frmGame.h"
-#include "tests/connection/ServerFrames.h"
 
 #include <QTest>
 
@@ -44,7 +43,7 @@ TEST_F(GameRoomTest, PollsWhileHiddenShowsGameInfoAndSendsTheReadyState)
         QTest::keyClick(room.Combo1, Qt::Key_Down);
     EXPECT_EQ(sentFrames(), (QList<QByteArray>{ClientFrame('R', "1"), ClientFrame('R', "0"), ClientFrame('R', "2")}));
 
-    receive(frame('G', {"Game 2: capture the flag"}));
+    receive(ServerFrame('G', {"Game 2: capture the flag"}));
     EXPECT_EQ(room.GameLbl->toPlainText(), QStringLiteral("Game 2: capture the flag"));
 }
 

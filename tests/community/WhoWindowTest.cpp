@@ -11,7 +11,6 @@
 #include "foundation/frmDebug.h"
 #include "platform/SettingsStore.h"
 #include "platform/Endpoints.h"
-#include "tests/connection/ServerFrames.h"
 #include "ui/frmChat.h"
 #include "world/WorldState.h"
 
@@ -41,13 +40,17 @@ class WhoWindowTest : public CommunityTest {};
 
 TEST_F(WhoWindowTest, AWhoReplyFillsTheWhoWindowTheUserListAndTheGameRoom)
 {
-    receive(frame('w', {"ann:10:Rookie:99:IN GAME:Reds:4:2:999;bob:85:Boss:10000:IN GAME:Blues:9:0:50000;"
+    receive(ServerFrame('w', {"ann:10:Rookie:99:IN GAME:Reds:4:2:999;bob:85:Boss:10000:IN GAME:Blues:9:0:50000;"
                         "cy:9:New:100:Waiting:None:0:1:5;di:99:Admin:5:in game:Staff:1:3:0"}));
     ASSERT_TRUE(Forms::isLoaded<frmWho>());
     frmWho& who = Forms::get<frmWho>();
     EXPECT_FALSE(who.Visible());
     EXPECT_EQ(who.Caption(), QStringLiteral("Who's Online - 4 Players Online."));
     EXPECT_EQ(who.StatusBar1->SimpleText(), QStringLiteral("Updated"));
+    QStringList headers;
+    for (int c = 0; c < who.gridWhoWindow->columnCount(); ++c)
+        headers << who.gridWhoWindow->headerItem()->text(c);
+    EXPECT_EQ(headers, QStringList({"Charactername", "Lvl", "Rank", "Splats", "Ready", "Team", "Games", "Idle", ""}));
     QTreeWidgetItem* bob = who.gridWhoWindow->topLevelItem(1);
     QStringList texts;
     for (int c = 0; c < 9; ++c)
@@ -85,14 +88,14 @@ TEST_F(WhoWindowTest, AWhoReplyFillsTheWhoWindowTheUserListAndTheGameRoom)
     EXPECT_TRUE(room.LblPlayers->text().isEmpty());
 
     // Nobody listed: the who window and the game room empty, the user list kept.
-    receive(frame('w', {"$w"}));
+    receive(ServerFrame('w', {"$w"}));
     EXPECT_EQ(who.Caption(), QStringLiteral("Who's Online - 0 Players Online."));
     EXPECT_EQ(who.gridWhoWindow->topLevelItemCount(), 0);
     EXPECT_EQ(room.ListPlayers->count(), 0);
     EXPECT_EQ(userList().topLevelItemCount(), 4);
 
     // Malformed entries cost only themselves, and are recorded once.
-    receive(frame('w', {"ed:10:R:1:x:T:1:0:5;ed:12:R:1:x:T:1:0:5;fay:x:R:1:x:T:1:0:5;$w;gil:90:R:1:x:T:1:0:5;"}));
+    receive(ServerFrame('w', {"ed:10:R:1:x:T:1:0:5;ed:12:R:1:x:T:1:0:5;fay:x:R:1:x:T:1:0:5;$w;gil:90:R:1:x:T:1:0:5;"}));
     EXPECT_EQ(who.Caption(), QStringLiteral("Who's Online - 2 Players Online."));
     EXPECT_EQ(namesOf(userList()), QStringList({"ed", "gil"}));
     EXPECT_EQ(errorsLoggedBy(QStringLiteral("frmWho,Update")), 1);
@@ -102,9 +105,9 @@ TEST_F(WhoWindowTest, AWhoReplyFillsTheWhoWindowTheUserListAndTheGameRoom)
 TEST_F(WhoWindowTest, SingleEntriesAddAndRemovePlayersAndKeepTheSlotTable)
 {
     world().PlayerSlots[5].Name = QStringLiteral("old");
-    receive(frame('L', {"1", "3", "Bob", "80"}) + frame('L', {"1", "4", "bOB", "10"}) +
-            frame('L', {"1", "5", "Zed", "0"}) + frame('L', {"1", "6", "Max", "120"}) +
-            frame('L', {"1", "7", "Al", "99"}) + frame('L', {"1", "31", "Out", "10"}));
+    receive(ServerFrame('L', {"1", "3", "Bob", "80"}) + ServerFrame('L', {"1", "4", "bOB", "10"}) +
+            ServerFrame('L', {"1", "5", "Zed", "0"}) + ServerFrame('L', {"1", "6", "Max", "120"}) +
+            ServerFrame('L', {"1", "7", "Al", "99"}) + ServerFrame('L', {"1", "31", "Out", "10"}));
     EXPECT_EQ(namesOf(userList()), QStringList({"Bob", "Zed", "Max", "Al"}));
     // Four adds ask for the who list; the bad slot's error opens the error log.
     EXPECT_EQ(sentFrames(), (QList<QByteArray>{kWhoRequest, kWhoRequest, kWhoRequest, kWhoRequest,
@@ -123,7 +126,7 @@ TEST_F(WhoWindowTest, SingleEntriesAddAndRemovePlayersAndKeepTheSlotTable)
     EXPECT_EQ(errorsLoggedBy(QStringLiteral("Subscript out of range")), 1);
 
     world().PlayerSlots[3].Tile = 2;
-    receive(frame('L', {"0", "bob", "3"}) + frame('L', {"0", "nobody", "5"}) + frame('L', {"0", "zed", "40"}));
+    receive(ServerFrame('L', {"0", "bob", "3"}) + ServerFrame('L', {"0", "nobody", "5"}) + ServerFrame('L', {"0", "zed", "40"}));
     EXPECT_EQ(namesOf(userList()), QStringList({"Zed", "Max", "Al"}));
     EXPECT_TRUE(world().PlayerSlots[3].Name.isEmpty());
     EXPECT_EQ(world().PlayerSlots[3].Tile, 0);
@@ -148,7 +151,7 @@ TEST_F(WhoWindowTest, ButtonsSendTheirCommandForTheSelectedPlayers)
     platform::SaveSetting(app, QStringLiteral("Button28"), QStringLiteral("Command"),
                           QStringLiteral("GIVE %1 1 & TELL %1 hi"));
     connection().UserLevel = 80;
-    receive(frame('w', {"A:10:R:1:x:T:1:0:5;B:50:R:1:x:T:1:0:5;C:30:R:1:x:T:1:0:5"}));
+    receive(ServerFrame('w', {"A:10:R:1:x:T:1:0:5;B:50:R:1:x:T:1:0:5;C:30:R:1:x:T:1:0:5"}));
     sentFrames();  // the game room's load
     frmWho& who = Forms::get<frmWho>();
     who.Show();
@@ -182,7 +185,7 @@ TEST_F(WhoWindowTest, ButtonsSendTheirCommandForTheSelectedPlayers)
     clickHeader(8);
     EXPECT_EQ(grid->sortColumn(), 0);
     EXPECT_EQ(namesOf(*grid), QStringList({"C", "B", "A"}));
-    receive(frame('w', {"d:10:R:1:x:T:1:0:5;E:10:R:1:x:T:1:0:5;f:10:R:1:x:T:1:0:5"}));
+    receive(ServerFrame('w', {"d:10:R:1:x:T:1:0:5;E:10:R:1:x:T:1:0:5;f:10:R:1:x:T:1:0:5"}));
     EXPECT_EQ(namesOf(*grid), QStringList({"f", "E", "d"}));
     EXPECT_EQ(namesOf(userList()), QStringList({"f", "E", "d"}));
 
@@ -195,7 +198,7 @@ TEST_F(WhoWindowTest, ButtonsSendTheirCommandForTheSelectedPlayers)
 
     // Below level 80 one player at a time: nothing is sent without one.
     connection().UserLevel = 10;
-    receive(frame('w', {"A:10:R:1:x:T:1:0:5;B:50:R:1:x:T:1:0:5"}));
+    receive(ServerFrame('w', {"A:10:R:1:x:T:1:0:5;B:50:R:1:x:T:1:0:5"}));
     frmWho& single = Forms::get<frmWho>();
     single.Show();
     grid = single.gridWhoWindow;
