@@ -74,14 +74,4 @@ TEST(WhoData, EachLevelClassHasItsColoursIconsAndCells)
     }
 }
 
-TEST(WhoData, ButtonTextsForOneOrSeveralSelectedPlayers)
-{
-    const QString cmd = QStringLiteral("GIVE %1 1 & TELL %1 hi");
-    EXPECT_EQ(WhoButtonText(cmd, {QStringLiteral("A")}, false), QStringLiteral("GIVE A 1 & TELL A hi"));
-    EXPECT_EQ(WhoButtonText(cmd, {}, false), std::nullopt);
-    EXPECT_EQ(WhoButtonText(QStringLiteral("KICK %1"), {QStringLiteral("A"), QStringLiteral("%1")}, true),
-              QStringLiteral("&KICK A&KICK %1"));
-    EXPECT_EQ(WhoButtonText(cmd, {}, true), QString());
-}
-
 } // namespace
