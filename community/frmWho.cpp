@@ -1,12 +1,213 @@
 #include "community/frmWho.h"
 
+#include "community/WhoData.h"
+#include "community/WhoList.h"
+#include "community/frmGame.h"
+#include "connection/ConnectionState.h"
+#include "foundation/ButtonTable.h"
+#include "foundation/SettingsState.h"
+#include "foundation/Twips.h"
+#include "foundation/WindowUtil.h"
+#include "foundation/frmDebug.h"
+#include "ui/Focus.h"
+#include "ui/InputCodes.h"
+#include "ui/ServerSend.h"
+#include "ui/frmBack.h"
+#include "ui/frmBtnEdit.h"
+#include "ui/frmChat.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+namespace {
+
+struct Column {
+    const char* header;
+    const char* key;
+    int width;  // twips
+};
+constexpr Column kColumns[WhoRow::kFieldCount] = {
+    {"Charactername", "User", 1440}, {"Lvl", "Level", 510},  {"Rank", "Rank", 1650},
+    {"Splats", "Splats", 900},       {"Ready", "Ready", 825}, {"Team", "Team", 1200},
+    {"Games", "Games", 825},         {"Idle", "Idle", 525},   {"", "Cash", 21600}};
+// The columns' keys. A row's key is its name (its text), and its sub-items'
+// keys ("level", "Rank", "splats", "ready", "team", "Game Chat", "idle",
+// "cash") are the same on every row: nothing looks them up.
+constexpr int kKeyRole = Qt::UserRole;
+// Each row keeps its place in the reply it came from.
+constexpr int kReplyIndexRole = Qt::UserRole + 1;
+
+// Rows sort by their text, letter case aside, as the list always did.
+class WhoItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+    }
+};
+
+} // namespace
+
 frmWho::frmWho()
 {
-    setWindowTitle(QStringLiteral("Who's Online - 0 Players Online."));
+    setWindowTitle(WhoCaption(0));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    resize(toPixels(8940), toPixels(6735));
+
+    gridWhoWindow = new QTreeWidget(this);
+    gridWhoWindow->setGeometry(toPixels(60), toPixels(60), toPixels(7170), toPixels(6315));
+    gridWhoWindow->setFont(QFont(QStringLiteral("Verdana")));
+    gridWhoWindow->setRootIsDecorated(false);
+    gridWhoWindow->setUniformRowHeights(true);
+    gridWhoWindow->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridWhoWindow->setColumnCount(WhoRow::kFieldCount);
+    auto* header = new QTreeWidgetItem();
+    for (int c = 0; c < WhoRow::kFieldCount; ++c) {
+        header->setText(c, QLatin1String(kColumns[c].header));
+        header->setData(c, kKeyRole, QLatin1String(kColumns[c].key));
+    }
+    gridWhoWindow->setHeaderItem(header);
+    gridWhoWindow->header()->setStretchLastSection(false);
+    gridWhoWindow->header()->setSectionsClickable(true);
+    for (int c = 0; c < WhoRow::kFieldCount; ++c)
+        gridWhoWindow->setColumnWidth(c, toPixels(kColumns[c].width));
+    connect(gridWhoWindow->header(), &QHeaderView::sectionClicked, this, &frmWho::gridWhoWindow_ColumnClick);
+
+    for (int k = 0; k < static_cast<int>(cmdAlias.size()); ++k) {
+        QPushButton* b = cmdAlias[static_cast<std::size_t>(k)];
+        const int index = kAliasFirst + k;
+        b->setGeometry(toPixels(7350), toPixels(60 + k * 435), toPixels(1455), toPixels(375));
+        connect(b, &QPushButton::clicked, this, [this, index] { cmdAlias_Click(index); });
+        OnMouseDown(b, [this, index](int button, int shift, float x, float y) {
+            cmdAlias_MouseDown(index, button, shift, x, y);
+        });
+    }
+    cmdUpdate = new QPushButton(QStringLiteral("Update"), this);
+    cmdUpdate->setGeometry(toPixels(7350), toPixels(5520), toPixels(1455), toPixels(375));
+    cmdUpdate->hide();
+    cmdOkay = new QPushButton(QStringLiteral("&Close"), this);
+    cmdOkay->setGeometry(toPixels(7350), toPixels(6000), toPixels(1455), toPixels(375));
+    connect(cmdUpdate, &QPushButton::clicked, this, &frmWho::cmdUpdate_Click);
+    connect(cmdOkay, &QPushButton::clicked, this, &frmWho::cmdOkay_Click);
+
     StatusBar1 = new StatusBar({}, this);
+    StatusBar1->setGeometry(0, toPixels(6735 - 300), toPixels(8940), toPixels(300));
+    StatusBar1->hide();
+    lblNumber = new QLabel(this);
+    lblNumber->hide();
+    Picture1 = new QWidget(this);
+    Picture1->setGeometry(0, 0, 1, 1);
+
+    CentreOnOwner(this, Forms::find<frmBack>());
+}
+
+void frmWho::Form_Load()
+{
+    for (int i = kAliasFirst; i < kAliasFirst + static_cast<int>(cmdAlias.size()); ++i) {
+        ReadButtonEntry(i);
+        const UserButton& b = settings().Buttons[static_cast<std::size_t>(i)];
+        cmdAlias[static_cast<std::size_t>(i - kAliasFirst)]->setText(b.Name);
+        cmdAlias[static_cast<std::size_t>(i - kAliasFirst)]->setToolTip(b.Tip);
+    }
+    allowSeveralForStaff();
+    cmdUpdate_Click();
+}
+
+void frmWho::Form_Unload(int&)
+{
+    if (frmBack* back = Forms::find<frmBack>())
+        SetFocusIfAble(back->txtSend);
+    WriteButtonTable();
+}
+
+void frmWho::allowSeveralForStaff()
+{
+    if (connection().UserLevel >= 80)
+        gridWhoWindow->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void frmWho::Form_GotFocus() { allowSeveralForStaff(); }
+
+void frmWho::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_GotFocus();
 }
 
 void frmWho::Update(const QString& RawData)
 {
-    WhoData = RawData;
+    frmGame& room = Forms::get<frmGame>();
+    room.ListPlayers->clear();
+    gridWhoWindow->clear();
+
+    const WhoReply reply = ParseWhoReply(RawData);
+    // A malformed entry costs only itself; the first is recorded.
+    if (reply.firstError)
+        AddToLog(QStringLiteral("frmWho"), QStringLiteral("Update"), *reply.firstError);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(reply.rows.size()));
+    for (std::size_t r = 0; r < reply.rows.size(); ++r) {
+        const WhoRow& row = reply.rows[r];
+        auto* item = new WhoItem();
+        for (int c = 0; c < WhoRow::kFieldCount; ++c)
+            item->setText(c, row.field(c));
+        item->setData(0, kReplyIndexRole, static_cast<qulonglong>(r));
+        if (const auto colour = WhoWindowColour(row))
+            item->setForeground(0, QColor(*colour & 0xFF, (*colour >> 8) & 0xFF, (*colour >> 16) & 0xFF));
+        items.append(item);
+    }
+    gridWhoWindow->addTopLevelItems(items);
+    if (sorted_)
+        gridWhoWindow->sortItems(sortKey_, sortOrder_);
+
+    const int count = gridWhoWindow->topLevelItemCount();
+    setCaption(WhoCaption(count));
+    if (count > 0) {
+        std::vector<WhoRow> shown;
+        shown.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            shown.push_back(reply.rows[gridWhoWindow->topLevelItem(i)->data(0, kReplyIndexRole).toULongLong()]);
+        room.ListPlayers->addItems(RebuildWhoList(Forms::get<frmChat>().WhoList, shown));
+    }
+    const QListWidgetItem* current = room.ListPlayers->currentItem();
+    room.LblPlayers->setText(current && current->isSelected() ? current->text() : QString());
+    StatusBar1->setSimpleText(QStringLiteral("Updated"));
 }
+
+void frmWho::gridWhoWindow_ColumnClick(int column)
+{
+    const QString header = gridWhoWindow->headerItem()->text(column);
+    int key = 0;
+    for (int c = 0; c < WhoRow::kFieldCount - 1; ++c)
+        if (header == QLatin1String(kColumns[c].header))
+            key = c;
+    sortKey_ = key;
+    sortOrder_ = sortOrder_ == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
+    sorted_ = true;
+    gridWhoWindow->sortItems(sortKey_, sortOrder_);
+}
+
+void frmWho::cmdAlias_Click(int Index)
+{
+    QStringList selected;
+    for (int i = 0; i < gridWhoWindow->topLevelItemCount(); ++i)
+        if (gridWhoWindow->topLevelItem(i)->isSelected())
+            selected.append(gridWhoWindow->topLevelItem(i)->text(0));
+    const bool several = gridWhoWindow->selectionMode() != QAbstractItemView::SingleSelection;
+    const QString& command = settings().Buttons.at(static_cast<std::size_t>(Index)).Command;
+    if (const auto text = WhoButtonText(command, selected, several))
+        ServerSend(QStringLiteral("C"), *text);
+}
+
+void frmWho::cmdAlias_MouseDown(int Index, int Button, int, float, float)
+{
+    if (Button == vbRightButton)
+        Forms::get<frmBtnEdit>().EditButton(Index);
+}
+
+void frmWho::cmdOkay_Click() { Forms::unload<frmWho>(); }
+
+void frmWho::cmdUpdate_Click() {}

@@ -203,6 +203,11 @@ void LoadSettings()
     }
 
     loadButtons(0, n, [](int i) -> QPushButton& { return element(Forms::get<frmMain>().cmdAlias, i); });
+    // The main window's bar, the one the user sees, shows entries 0 to 20 too.
+    for (int i = 0; i <= 20; ++i) {
+        element(Forms::get<frmBack>().cmdAlias, i).setText(entry(i).Name);
+        element(Forms::get<frmBack>().cmdAlias, i).setToolTip(entry(i).Tip);
+    }
     loadButtons(frmShop::kAliasFirst, frmShop::kAliasFirst + 5, [](int i) -> QPushButton& {
         return element(Forms::get<frmShop>().cmdAlias, i, frmShop::kAliasFirst);
     });

@@ -1,5 +1,6 @@
 #include "foundation/WindowUtil.h"
 
+#include <QScreen>
 #include <QWidget>
 
 void SetOnTop(QWidget* window, qint16 flag)
@@ -17,4 +18,20 @@ void SetOnTop(QWidget* window, qint16 flag)
     if (flag != 0)
         window->raise();
     window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+void CentreOnOwner(QWidget* window, const QWidget* owner)
+{
+    if (!window)
+        return;
+    QRect area;
+    if (owner)
+        area = owner->frameGeometry();
+    else if (const QScreen* screen = window->screen())
+        area = screen->availableGeometry();
+    else
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
 }

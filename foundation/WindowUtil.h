@@ -9,3 +9,6 @@ class QWidget;
 // windows (0), or raises it among them (any other value); it is shown but
 // neither moved, resized nor activated.
 void SetOnTop(QWidget* window, qint16 flag);
+
+// Centres the window on its owner's window, or on the screen without one.
+void CentreOnOwner(QWidget* window, const QWidget* owner);

@@ -9,6 +9,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "platform/Services.h"
+#include "tests/support/QuietServices.h"
 #include "tests/support/RecordingWindows.h"
 #include "tests/support/StartedWorld.h"
 #include "world/WorldState.h"
@@ -20,15 +21,6 @@
 #include <memory>
 
 namespace {
-
-// Message boxes answer at once, silently.
-class QuietServices : public platform::HeadlessServices {
-public:
-    int messageBox(const QString&, int style, const QString&) override
-    {
-        return (style & platform::kButtonMask) == platform::vbYesNo ? platform::vbYes : platform::vbOK;
-    }
-};
 
 QTemporaryDir* g_folder = nullptr;
 

@@ -56,3 +56,8 @@ mkdir -p "$ignore"
 printf ' 3 \r\nann\r\nBob Two\r\ncy_1\r\n' > "$ignore/seed-three"
 printf ' 0 \r\n' > "$ignore/seed-empty"
 printf ' 5 \r\nzed\r\n' > "$ignore/seed-short"
+
+who="$corpus/fuzz_who"
+mkdir -p "$who"
+printf 'ann:10:Rookie:99:IN GAME:Reds:4:2:999;bob:85:Boss:10000:IN GAME:Blues:9:0:50000;cy:9:New:100:Waiting:None:0:1:5;$w;di:99:Admin:5:in game:Staff:1:3:0;' > "$who/seed-reply"
+printf '$w' > "$who/seed-empty"

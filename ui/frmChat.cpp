@@ -1,5 +1,6 @@
 #include "ui/frmChat.h"
 
+#include "community/WhoList.h"
 #include "foundation/Twips.h"
 #include "ui/Focus.h"
 #include "ui/InputCodes.h"
@@ -77,10 +78,7 @@ frmChat::frmChat()
 
     WhoList = new QTreeWidget(content);
     WhoList->setGeometry(0, 0, toPixels(2415), toPixels(2835));
-    WhoList->setRootIsDecorated(false);
-    WhoList->header()->setStretchLastSection(true);
-    // Its columns come with the list of players online; until then no header.
-    WhoList->setHeaderHidden(true);
+    SetUpWhoList(WhoList);
 
     // A click selects a tab (or re-selects the selected one); a double click
     // follows the click's handling of the same tab.

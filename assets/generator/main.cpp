@@ -10,6 +10,7 @@
 #include "Sounds.h"
 #include "Sprites.h"
 #include "TerrainTiles.h"
+#include "WhoIcons.h"
 #include "Raster.h"
 
 #include <QDir>
@@ -69,6 +70,8 @@ int main(int argc, char** argv)
     }
 
     writeStrip(gfx + QStringLiteral("About.bmp"), aboutPicture());
+    const QString whoIcons = gfx + QStringLiteral("WhoIcons.png");
+    report(whoIconStrip().save(whoIcons, "PNG"), whoIcons);
     writeBytes(gfx + QStringLiteral("Sun.ico"), iconFile({sunImage(16), sunImage(32), sunImage(48)}));
     writeBytes(gfx + QStringLiteral("Message.ico"), iconFile({messageImage(16), messageImage(32), messageImage(48)}));
     writeBytes(root + QStringLiteral("/Cursor1.cur"), cursorFile(arrowPointerImage(), kArrowHotX, kArrowHotY));

@@ -59,7 +59,7 @@ TEST(Assets, EveryFileTheClientLoadsExists)
 {
     QStringList files = {"Cursor1.cur", "Cursor2.cur", "command.txt", "DesignData.Dat", "Endpoints.ini",
                          "Map/Arena.map", "Graphics/Sun.ico", "Graphics/About.bmp",
-                         "Graphics/Message.ico"};
+                         "Graphics/Message.ico", "Graphics/WhoIcons.png"};
     for (const Strip& s : kStrips)
         files << QStringLiteral("Graphics/") + QLatin1String(s.file);
     for (const char* w : {"boink", "Buy", "fire", "splat", "Hityou", "siren", "Unsiren", "water", "bots",
@@ -231,6 +231,25 @@ TEST(Assets, IconAndPointersLoad)
         EXPECT_EQ(qFromLittleEndian<quint16>(b.constData() + 10), hotX);
         EXPECT_EQ(qFromLittleEndian<quint16>(b.constData() + 12), hotY);
     }
+}
+
+TEST(Assets, TheUserListPicturesAreThirteenDistinctSmallPictures)
+{
+    const QImage strip(programFile(QStringLiteral("Graphics/WhoIcons.png")));
+    ASSERT_EQ(strip.size(), QSize(13 * 16, 16));
+    ASSERT_TRUE(strip.hasAlphaChannel());
+    std::set<QByteArray> seen;
+    for (int i = 0; i < 13; ++i) {
+        const QImage picture = strip.copy(i * 16, 0, 16, 16).convertToFormat(QImage::Format_ARGB32);
+        int opaque = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                opaque += qAlpha(picture.pixel(x, y)) > 128;
+        EXPECT_GT(opaque, 12) << i;   // something to see
+        EXPECT_LT(opaque, 256) << i;  // on a transparent ground
+        seen.insert(QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()));
+    }
+    EXPECT_EQ(seen.size(), 13u);
 }
 
 TEST(Assets, MapsAreFullSizeWithAnOpenStartArea)

@@ -61,11 +61,11 @@ TEST_F(ProcessDataTest, MessagesReachTheChatBoxCaptionsAndTheNewsWindow)
 
 TEST_F(ProcessDataTest, HandOffsLoadTheirWindowsHidden)
 {
-    feed(frame('w', {"who list"}) + frame('Q', {"splats"}) + frame('@', {"hours"}) + frame('l', {"Paint Pouch:5:1"}) +
+    feed(frame('w', {"ann:10:Rookie:5:Waiting:Reds:3:0:100"}) + frame('Q', {"splats"}) + frame('@', {"hours"}) + frame('l', {"Paint Pouch:5:1"}) +
          frame('t', {smalls({1}), "team"}) + frame('M', {QByteArray(1, 32 + 5)}) + frame('a', {smalls({0}), smalls({0}) + "go\x06n"}));
     ASSERT_TRUE(Forms::isLoaded<frmWho>() && Forms::isLoaded<frmTop10>() && Forms::isLoaded<frmShop>() &&
                 Forms::isLoaded<frmTeams>() && Forms::isLoaded<frmAlias>());
-    EXPECT_EQ(Forms::find<frmWho>()->WhoData, QStringLiteral("who list"));
+    EXPECT_EQ(Forms::find<frmWho>()->Caption(), QStringLiteral("Who's Online - 1 Players Online."));
     EXPECT_EQ(Forms::find<frmTop10>()->lvResults->headerItem()->text(1), QStringLiteral("Hours"));
     EXPECT_EQ(Forms::find<frmShop>()->Caption(), QStringLiteral("Ammo Shop"));
     EXPECT_EQ(Forms::find<frmTeams>()->txtTeamName->text(), QStringLiteral("team"));

@@ -176,6 +176,10 @@ TEST_F(SettingsIOTest, ButtonCountTwentyLabelsAndShowsTheButtons)
     EXPECT_EQ(game.cmdAlias[20]->text(), QStringLiteral("N20"));
     EXPECT_EQ(game.cmdAlias[20]->toolTip(), QStringLiteral("T20"));
     EXPECT_TRUE(game.cmdAlias[21]->text().isEmpty());  // 21 belongs to the store window's block
+    // The bar the user sees is labelled from the start too.
+    EXPECT_EQ(back.cmdAlias[0]->text(), QStringLiteral("N0"));
+    EXPECT_EQ(back.cmdAlias[20]->toolTip(), QStringLiteral("T20"));
+    EXPECT_TRUE(back.cmdAlias[21]->text().isEmpty());
     // The store and who windows were loaded hidden for their buttons.
     ASSERT_TRUE(Forms::isLoaded<frmShop>());
     ASSERT_TRUE(Forms::isLoaded<frmWho>());

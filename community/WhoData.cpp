@@ -1,0 +1,212 @@
+#include "community/WhoData.h"
+
+#include "foundation/Convert.h"
+#include "foundation/SettingsState.h"
+#include "foundation/Utilities.h"
+#include "world/WorldState.h"
+
+#include <QSet>
+#include <algorithm>
+
+const QString& WhoRow::field(int i) const
+{
+    const QString* fields[kFieldCount] = {&Name, &Level, &Rank, &Splats, &Ready, &Team, &Games, &Idle, &Cash};
+    if (i < 0 || i >= kFieldCount)
+        Raise(errSubscriptOutOfRange);
+    return *fields[i];
+}
+
+WhoRow WhoRowOf(const QStringList& f)
+{
+    if (f.size() < WhoRow::kFieldCount)
+        Raise(errSubscriptOutOfRange);
+    WhoRow r{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]};
+    r.LevelNumber = CDbl(r.Level);
+    r.SplatsNumber = CDbl(r.Splats);
+    r.CashNumber = CDbl(r.Cash);
+    return r;
+}
+
+namespace {
+
+const QString kSkipName = QStringLiteral("$w");
+const QString kInGame = QStringLiteral("IN GAME");
+
+bool isPlayerLevel(const WhoRow& row) { return row.LevelNumber >= 10 && row.LevelNumber <= 79; }
+
+// Sub-item p (from 1) takes the text; the sub-items before it come into
+// being empty, as a list item's do.
+void setCellText(std::vector<WhoCell>& cells, std::size_t p, const QString& text)
+{
+    if (cells.size() < p)
+        cells.resize(p);
+    cells[p - 1].text = text;
+}
+
+// A picture sub-item inserted at position p: what stood there moves on.
+void insertCellIcon(std::vector<WhoCell>& cells, std::size_t p, const QString& key)
+{
+    if (cells.size() < p - 1)
+        cells.resize(p - 1);
+    cells.insert(cells.begin() + static_cast<std::ptrdiff_t>(p - 1), WhoCell{QString(), key});
+}
+
+QString splatsIcon(double splats)
+{
+    if (splats < 100)
+        return QStringLiteral("0Splats");
+    if (splats < 1000)
+        return QStringLiteral("100Splats");
+    if (splats < 5000)
+        return QStringLiteral("1000Splats");
+    if (splats < 10000)
+        return QStringLiteral("5000Splats");
+    return QStringLiteral("10000Splats");
+}
+
+quint32 playerColour(double level)
+{
+    static const quint32 byTens[] = {RGB(0, 0, 255),   RGB(0, 192, 0),   RGB(255, 128, 0), RGB(255, 0, 255),
+                                     RGB(0, 192, 192), RGB(128, 64, 64), RGB(128, 64, 64)};
+    const int tens = std::clamp(static_cast<int>(level / 10), 1, 7);
+    return byTens[tens - 1];
+}
+
+} // namespace
+
+WhoReply ParseWhoReply(const QString& raw)
+{
+    WhoReply reply;
+    QSet<QString> names;
+    for (const QString& entry : SplitStr(raw, QStringLiteral(";"))) {
+        const QStringList fields = SplitStr(entry, QStringLiteral(":"));
+        if (fields[0] == kSkipName)
+            continue;
+        try {
+            WhoRow row = WhoRowOf(fields);
+            const QString key = row.Name.toCaseFolded();
+            if (names.contains(key))
+                Raise(errKeyNotUnique);
+            names.insert(key);
+            reply.rows.push_back(std::move(row));
+        } catch (const RuntimeError& e) {
+            if (reply.skipped++ == 0)
+                reply.firstError = e.err();
+        }
+    }
+    return reply;
+}
+
+std::optional<quint32> WhoWindowColour(const WhoRow& row)
+{
+    if (isPlayerLevel(row))
+        return RGB(255, 128, 0);
+    static const std::pair<const char*, quint32> staff[] = {{"80", RGB(0, 192, 0)}, {"85", RGB(0, 128, 0)},
+                                                            {"90", RGB(0, 0, 192)}, {"95", RGB(0, 0, 128)},
+                                                            {"99", RGB(192, 0, 0)}};
+    for (const auto& [text, colour] : staff)
+        if (row.Level == QLatin1String(text))
+            return colour;
+    return std::nullopt;
+}
+
+const char* const kWhoListPictureKeys[13] = {"Trainer",     "Ignore",    "InHolding",  "10Dollars", "5Dollars",
+                                             "1000Dollars", "InGame",    "0Splats",    "10000Splats",
+                                             "5kDollars",   "100Splats", "1000Splats", "5000Splats"};
+
+WhoListLook WhoListRowLook(const WhoRow& row)
+{
+    WhoListLook look;
+    look.cells.push_back({row.Level, QString()});
+    const auto ready = [&] {
+        look.inGame = row.Ready == kInGame;
+        look.icon = look.inGame ? QStringLiteral("InGame") : QStringLiteral("InHolding");
+    };
+    const auto splats = [&] { insertCellIcon(look.cells, 2, splatsIcon(row.SplatsNumber)); };
+    const auto cashText = [&] { setCellText(look.cells, 3, row.Cash); };
+
+    if (isPlayerLevel(row)) {
+        ready();
+        splats();
+        look.colour = playerColour(row.LevelNumber);
+    } else if (row.Level == QLatin1String("85") || row.Level == QLatin1String("90") ||
+               row.Level == QLatin1String("95") || row.Level == QLatin1String("99")) {
+        splats();
+        ready();
+        look.colour = row.Level == QLatin1String("85") ? RGB(255, 0, 0) : RGB(192, 192, 0);
+        look.icon = QStringLiteral("Trainer");
+        look.bold = row.Level == QLatin1String("95") || row.Level == QLatin1String("99");
+        cashText();
+    } else {
+        cashText();
+        splats();
+        ready();
+    }
+
+    const double cash = row.CashNumber;
+    if (cash >= 1000 && cash < 5000)
+        insertCellIcon(look.cells, 3, QStringLiteral("1000Dollars"));
+    else if (cash >= 5000 && cash < 10000)
+        insertCellIcon(look.cells, 3, QStringLiteral("5Dollars"));
+    else if (cash >= 10000)
+        insertCellIcon(look.cells, 3, QStringLiteral("10Dollars"));
+    if (cash >= 50000)
+        insertCellIcon(look.cells, 3, QStringLiteral("5kDollars"));
+    return look;
+}
+
+WhoAddLook WhoListAddLook(qint16 level)
+{
+    const QString trainer = QStringLiteral("Trainer");
+    const quint32 olive = RGB(192, 192, 0);
+    if (level >= 1 && level <= 9)
+        return {RGB(0, 0, 0), false, QString()};
+    if (level >= 10 && level <= 79)
+        return {RGB(0, 0, 255), false, QString()};
+    if (level >= 80 && level <= 89)
+        return {RGB(255, 0, 0), false, trainer};
+    if (level >= 90 && level <= 94)
+        return {olive, false, trainer};
+    if (level >= 95 && level <= 99)
+        return {olive, true, trainer};
+    return {};
+}
+
+void CheckWhoSlot(qint16 slot)
+{
+    if (slot < 0 || slot >= static_cast<int>(world().PlayerSlots.size()))
+        Raise(errSubscriptOutOfRange);
+}
+
+void NameWhoSlot(qint16 slot, const QString& name)
+{
+    CheckWhoSlot(slot);
+    world().PlayerSlots[static_cast<std::size_t>(slot)].Name = name;
+}
+
+void FreeWhoSlot(qint16 slot)
+{
+    CheckWhoSlot(slot);
+    PlayerSlot& s = world().PlayerSlots[static_cast<std::size_t>(slot)];
+    s.Name.clear();
+    s.Tile = 0;
+}
+
+std::optional<QString> WhoButtonText(const QString& command, const QStringList& selected, bool severalSelection)
+{
+    const QString placeholder = QStringLiteral("%1");
+    if (!severalSelection) {
+        if (selected.isEmpty())
+            return std::nullopt;
+        return QString(command).replace(placeholder, selected.first());
+    }
+    QString text;
+    for (const QString& name : selected)
+        text += QLatin1Char('&') + QString(command).replace(placeholder, name);
+    return text;
+}
+
+QString WhoCaption(int players)
+{
+    return QStringLiteral("Who's Online - ") + QString::number(players) + QStringLiteral(" Players Online.");
+}

@@ -1,0 +1,114 @@
+// Arbitrary who replies from the game server, through the receive buffer's
+// cutter and the dispatcher with the world model behind them, into what the
+// who window's Update decides: the listed rows, their colours and the user
+// list's looks. The server's single entries ("L") for the listed players
+// follow, with slots in and out of the table's range, against the world's
+// player slots.
+
+#include "community/WhoData.h"
+#include "connection/ConnectionState.h"
+#include "connection/Dispatcher.h"
+#include "platform/Services.h"
+#include "tests/support/QuietServices.h"
+#include "tests/support/RecordingWindows.h"
+#include "tests/support/StartedWorld.h"
+#include "world/WorldState.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// The core half of the who window and the user list; the rest is recorded.
+class WhoWindows : public RecordingWindows {
+public:
+    void WhoUpdate(const QString& raw) override
+    {
+        const WhoReply reply = ParseWhoReply(raw);
+        check(reply.skipped == 0 || reply.firstError);
+        QSet<QString> names;
+        for (const WhoRow& row : reply.rows) {
+            check(row.Name != QLatin1String("$w"));
+            check(!names.contains(row.Name.toCaseFolded()));
+            names.insert(row.Name.toCaseFolded());
+            WhoWindowColour(row);
+            const WhoListLook look = WhoListRowLook(row);
+            check(look.cells.size() >= 2 && look.cells.size() <= 6);
+            check(look.inGame == (row.Ready == QLatin1String("IN GAME")));
+        }
+        check(WhoCaption(static_cast<int>(reply.rows.size())).endsWith(QLatin1String(" Players Online.")));
+    }
+
+    // Slots outside the table raise before anything is written.
+    void WhoListAdd(const QString& name, qint16 slot, qint16 level) override
+    {
+        NameWhoSlot(slot, name);
+        check(slot >= 0 && world().PlayerSlots[static_cast<std::size_t>(slot)].Name == name);
+        WhoListAddLook(level);
+    }
+    void WhoListRemove(const QString&, qint16 slot) override
+    {
+        FreeWhoSlot(slot);
+        check(world().PlayerSlots[static_cast<std::size_t>(slot)].Name.isEmpty());
+    }
+};
+
+QByteArray frame(char command, std::initializer_list<QByteArray> fields)
+{
+    QByteArray b("\xA6");
+    b += command;
+    b += '\0';
+    b += QByteArrayList(fields).join('\0');
+    b += '\x01';
+    return b;
+}
+
+QTemporaryDir* g_folder = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    g_folder = new QTemporaryDir();
+    qputenv("XDG_CONFIG_HOME", g_folder->path().toLocal8Bit());
+    platform::install(std::make_unique<QuietServices>());
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const World started = [] {
+        World w;
+        StartWorld(w);
+        return w;
+    }();
+    world() = started;
+    resetConnectionState();
+
+    // The payload can hold no byte that frames or separates fields.
+    QByteArray payload(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    payload.removeIf([](char c) { return c == '\0' || c == '\x01' || c == '\xA6'; });
+    WhoWindows windows;
+    windows.endThrows = false;
+    QByteArray stream = frame('w', {payload});
+    const QList<QByteArray> entries = payload.split(';');
+    for (qsizetype i = 0; i < entries.size() && i < 40; ++i) {
+        const QByteArray name = entries[i].split(':').first();
+        const QByteArray slot = QByteArray::number((i * 7) % 40 - 3);
+        stream += frame('L', {"1", slot, name, QByteArray::number(i * 9)});
+        if (i % 3 == 0)
+            stream += frame('L', {"0", name.toUpper(), slot});
+    }
+    connection().RecvBuffer = stream;
+    ProcessBatch(windows);
+    return 0;
+}
