@@ -157,10 +157,8 @@ frmOptions::frmOptions()
     main->addLayout(buttons);
     setFixedSize(toPixels(4530), sizeHint().height());
 
-    connect(lstType, &QListWidget::currentRowChanged, this, &frmOptions::lstType_Click);
-    connect(lstType, &QListWidget::itemClicked, this, &frmOptions::lstType_Click);
-    connect(lstSize, &QListWidget::currentRowChanged, this, &frmOptions::lstSize_Click);
-    connect(lstSize, &QListWidget::itemClicked, this, &frmOptions::lstSize_Click);
+    connect(lstType, &QListWidget::itemSelectionChanged, this, &frmOptions::lstType_Click);
+    connect(lstSize, &QListWidget::itemSelectionChanged, this, &frmOptions::lstSize_Click);
     connect(chkShowChat, &QCheckBox::stateChanged, this, &frmOptions::chkShowChat_Click);
     connect(Command1, &QPushButton::clicked, this, &frmOptions::Command1_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
@@ -187,14 +185,14 @@ void frmOptions::Form_Load()
 
 void frmOptions::lstType_Click()
 {
-    if (QListWidgetItem* item = lstType->currentItem(); item && item->isSelected())
-        txtType->setText(item->text());
+    if (const QList<QListWidgetItem*> selected = lstType->selectedItems(); !selected.isEmpty())
+        txtType->setText(selected.first()->text());
 }
 
 void frmOptions::lstSize_Click()
 {
-    if (QListWidgetItem* item = lstSize->currentItem(); item && item->isSelected())
-        txtFontSize->setText(item->text());
+    if (const QList<QListWidgetItem*> selected = lstSize->selectedItems(); !selected.isEmpty())
+        txtFontSize->setText(selected.first()->text());
 }
 
 void frmOptions::chkShowChat_Click()

@@ -97,8 +97,7 @@ frmSound::frmSound()
     connect(cmdRemove, &QPushButton::clicked, this, &frmSound::cmdRemove_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &frmSound::cmdPlay_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmSound::cmdStop_Click);
-    connect(PlayList, &QListWidget::currentRowChanged, this, &frmSound::PlayList_Click);
-    connect(PlayList, &QListWidget::itemClicked, this, &frmSound::PlayList_Click);
+    connect(PlayList, &QListWidget::itemSelectionChanged, this, &frmSound::PlayList_Click);
     connect(cmdDone, &QPushButton::clicked, this, &frmSound::cmdDone_Click);
 }
 
