@@ -26,10 +26,14 @@ platform::MusicPlayer& MediaPlayer() { return platform::services().musicPlayer()
 
 void RefusePaths(const QStringList& paths)
 {
-    platform::MsgBox(QStringLiteral("The play list cannot hold a path with a double quote, a line break or a "
-                                    "character outside the Western European character set:\n") +
-                         paths.join(QLatin1Char('\n')),
-                     platform::vbExclamation);
+    // A folder full of such names still gives a box that fits the screen.
+    constexpr qsizetype kListed = 10;
+    QString text = QStringLiteral("The play list cannot hold a path with a double quote, a line break or a "
+                                  "character outside the Western European character set:\n") +
+                   paths.mid(0, kListed).join(QLatin1Char('\n'));
+    if (paths.size() > kListed)
+        text += QStringLiteral("\n(and %1 more)").arg(paths.size() - kListed);
+    platform::MsgBox(text, platform::vbExclamation);
 }
 
 } // namespace
@@ -142,10 +146,16 @@ int frmSound::ListIndex() const
 void frmSound::AddItem(const QString& path)
 {
     // After every item that sorts before it or equal to it.
-    int row = PlayList->count();
-    while (row > 0 && PlayList->item(row - 1)->text().compare(path, Qt::CaseInsensitive) > 0)
-        --row;
-    PlayList->insertItem(row, path);
+    int low = 0;
+    int high = PlayList->count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (PlayList->item(middle)->text().compare(path, Qt::CaseInsensitive) > 0)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    PlayList->insertItem(low, path);
 }
 
 void frmSound::chkPlay_Click()

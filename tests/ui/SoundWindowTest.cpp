@@ -50,24 +50,25 @@ TEST_F(SoundWindowTest, ThePlayListLoadsSortedChangesOnlyInTheListAndTheCloseBox
 {
     settings().MusicOn = true;
     settings().RandomSongs = true;
-    writeFile(QStringLiteral("Dat/PlayList.lst"), "\"/z/last.mp3\"\r\n\"/A/first, with blanks.wav\"\r\n");
+    writeFile(QStringLiteral("Dat/PlayList.lst"), "\"/Z/last.mp3\"\r\n\"/A/first, with blanks.wav\"\r\n");
     frmSound& sound = open();
     EXPECT_TRUE(sound.chkPlay->isChecked());
     EXPECT_TRUE(sound.chkRandom->isChecked());
-    EXPECT_EQ(items(sound), (QStringList{QStringLiteral("/A/first, with blanks.wav"), QStringLiteral("/z/last.mp3")}));
+    EXPECT_EQ(items(sound), (QStringList{QStringLiteral("/A/first, with blanks.wav"), QStringLiteral("/Z/last.mp3")}));
 
     add(sound, QStringLiteral("/m/Middle, Song 1.mp3"));
     add(sound, QStringLiteral("/m/say \"hi\".mp3"));
+    EXPECT_EQ(items(sound).value(1), QStringLiteral("/m/Middle, Song 1.mp3"));
     EXPECT_EQ(services().fileDialogFilters.value(0),
               QStringLiteral("Audio Files (*.aif;*.wma;*.rm;*.mp3;*.voc;*.vox;*.pat;*.au;*.ra;*.raw;*.wav;*.mod)|"
                              "*.aif;*.wma;*.rm;*.mp3;*.voc;*.vox;*.pat;*.au;*.ra;*.raw;*.wav;*.mod"));
     EXPECT_TRUE(messageTexts().value(0).endsWith(QStringLiteral("\n/m/say \"hi\".mp3")));
-    clickItem(sound, QStringLiteral("/z/last.mp3"));
+    clickItem(sound, QStringLiteral("/Z/last.mp3"));
     QTest::mouseClick(sound.cmdRemove, Qt::LeftButton);
     QTest::mouseClick(sound.chkSound, Qt::LeftButton);
     EXPECT_TRUE(settings().SoundOn);
     EXPECT_EQ(readFile(QStringLiteral("Dat/PlayList.lst")),
-              QByteArray("\"/z/last.mp3\"\r\n\"/A/first, with blanks.wav\"\r\n"));
+              QByteArray("\"/Z/last.mp3\"\r\n\"/A/first, with blanks.wav\"\r\n"));
 
     sound.close();
     EXPECT_TRUE(Forms::isLoaded<frmSound>());
