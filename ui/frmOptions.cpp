@@ -15,7 +15,9 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -155,7 +157,11 @@ frmOptions::frmOptions()
     auto* main = new QVBoxLayout(this);
     main->addWidget(SSTab1, 1);
     main->addLayout(buttons);
-    setFixedSize(toPixels(4530), sizeHint().height());
+    // Wide enough for the four tabs side by side in the desktop's font.
+    SSTab1->setUsesScrollButtons(false);
+    const int tabsWidth = SSTab1->tabBar()->sizeHint().width() + main->contentsMargins().left() +
+                          main->contentsMargins().right() + 4;
+    setFixedSize(std::max({toPixels(4530), tabsWidth, minimumSizeHint().width()}), sizeHint().height());
 
     connect(lstType, &QListWidget::itemSelectionChanged, this, &frmOptions::lstType_Click);
     connect(lstSize, &QListWidget::itemSelectionChanged, this, &frmOptions::lstSize_Click);

@@ -30,13 +30,14 @@ protected:
         SetColourSet(s.TellColour, QStringLiteral("Orange"));
         login();
     }
-    frmOptions& open()
+    // Opens the dialog on a tab, laid out and the active window, as on the desktop.
+    frmOptions& open(int tab)
     {
         game().mnuOptionsGeneral->trigger();
         frmOptions& dialog = Forms::get<frmOptions>();
-        // As on the desktop, the dialog shown is the active window.
         QApplication::setActiveWindow(&dialog);
-        dialog.SSTab1->setCurrentIndex(2);
+        dialog.SSTab1->setCurrentIndex(tab);
+        QApplication::processEvents();
         return dialog;
     }
     static void clickItem(QListWidget* list, const QString& text)
@@ -44,6 +45,8 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->findItems(text, Qt::MatchExactly).value(0)).center());
     }
+    // A check box takes clicks on its box and caption, not on the space beside them.
+    static void tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
     static void retype(QWidget* box, const QString& text)
     {
         box->setFocus();
@@ -73,11 +76,11 @@ protected:
 
 TEST_F(OptionsWindowTest, ItalicAndBoldNamesTakeEffectOnlyThroughApplyFontAndColoursThroughBoth)
 {
-    frmOptions& dialog = open();
+    frmOptions& dialog = open(2);
     clickItem(dialog.lstType, QStringLiteral("Courier New"));
     clickItem(dialog.lstSize, QStringLiteral("14"));
-    QTest::mouseClick(dialog.chkItalic, Qt::LeftButton);
-    QTest::mouseClick(dialog.chkBoldNames, Qt::LeftButton);
+    tick(dialog.chkItalic);
+    tick(dialog.chkBoldNames);
     retype(dialog.cmbTells, QStringLiteral("Purple"));
     game().picMap->setFocus();
     QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
@@ -97,10 +100,10 @@ TEST_F(OptionsWindowTest, ItalicAndBoldNamesTakeEffectOnlyThroughApplyFontAndCol
 
     // Reopened on the stored values, Apply stores italic and bold names too
     // and keeps the dialog open.
-    frmOptions& again = open();
+    frmOptions& again = open(2);
     EXPECT_EQ(again.cmbTells->currentText(), QStringLiteral("Purple"));
-    QTest::mouseClick(again.chkItalic, Qt::LeftButton);
-    QTest::mouseClick(again.chkBoldNames, Qt::LeftButton);
+    tick(again.chkItalic);
+    tick(again.chkBoldNames);
     QTest::mouseClick(again.cmdApply, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(Forms::isLoaded<frmOptions>());
@@ -112,9 +115,8 @@ TEST_F(OptionsWindowTest, ItalicAndBoldNamesTakeEffectOnlyThroughApplyFontAndCol
 TEST_F(OptionsWindowTest, ShowChatTakesEffectAtOnceCancelStoresNothingAndTheOptionsReopenInTheirDesignState)
 {
     options().AutoScreenCenter = 0;
-    frmOptions& dialog = open();
-    dialog.SSTab1->setCurrentIndex(0);
-    QTest::mouseClick(dialog.chkShowChat, Qt::LeftButton);
+    frmOptions& dialog = open(0);
+    tick(dialog.chkShowChat);
     EXPECT_TRUE(options().ShowChatInGame);
     retype(dialog.txtType, QStringLiteral("Impact"));
     QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
@@ -126,7 +128,7 @@ TEST_F(OptionsWindowTest, ShowChatTakesEffectAtOnceCancelStoresNothingAndTheOpti
     EXPECT_TRUE(lineTexts(*chat().txtStatus).value(0).endsWith(QStringLiteral("Ann chats: in the game box too")));
 
     // Ok stores the design states shown, not the values before.
-    frmOptions& again = open();
+    frmOptions& again = open(0);
     EXPECT_FALSE(again.chkShowChat->isChecked());
     EXPECT_EQ(again.cmbButtons->currentText(), QStringLiteral("14"));
     QTest::mouseClick(again.cmdOK, Qt::LeftButton);
@@ -136,8 +138,7 @@ TEST_F(OptionsWindowTest, ShowChatTakesEffectAtOnceCancelStoresNothingAndTheOpti
 
 TEST_F(OptionsWindowTest, UpdateWritesTheCountAndShowsButtonsSixteenToOneAboveItAndBadNumbersAreRefused)
 {
-    frmOptions& dialog = open();
-    dialog.SSTab1->setCurrentIndex(0);
+    frmOptions& dialog = open(0);
     const std::vector<bool> before = barShown();
     const auto update = [&](const QString& count) {
         retype(dialog.cmbButtons, count);
