@@ -61,3 +61,7 @@ who="$corpus/fuzz_who"
 mkdir -p "$who"
 printf 'ann:10:Rookie:99:IN GAME:Reds:4:2:999;bob:85:Boss:10000:IN GAME:Blues:9:0:50000;cy:9:New:100:Waiting:None:0:1:5;$w;di:99:Admin:5:in game:Staff:1:3:0;' > "$who/seed-reply"
 printf '$w' > "$who/seed-empty"
+
+playlist="$corpus/fuzz_playlist"
+mkdir -p "$playlist"
+printf '"/home/ann/Music/one, two.mp3"\r\n"C:\\Songs\\Three.WAV"\r\n  "/open quote.mid\r\nbare/path.ogg\r\n\r\n' > "$playlist/seed-list"

@@ -81,9 +81,30 @@ QString QtServices::inputBox(const QString& prompt, const QString& title, const 
     return ok ? text : QString();
 }
 
+namespace {
+// "Text (*.txt)|*.txt;*.log|All|*.*" as Qt writes it:
+// "Text (*.txt) (*.txt *.log);;All (*.*)". Qt takes the patterns from the
+// last parentheses of each entry, separated by blanks.
+QString qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        entries << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+} // namespace
+
 QString QtServices::openFileDialog(const QString& title, const QString& directory, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(nullptr, title, directory, filter);
+    return QFileDialog::getOpenFileName(nullptr, title, directory, qtFilter(filter));
+}
+
+QString QtServices::openFolderDialog(const QString& title, const QString& directory)
+{
+    return QFileDialog::getExistingDirectory(nullptr, title, directory);
 }
 
 bool QtServices::isPrevInstance()

@@ -1,6 +1,7 @@
 #pragma once
 // The platform services on the real desktop, through Qt.
 
+#include "platform/QtMusicPlayer.h"
 #include "platform/Services.h"
 
 #include <QHash>
@@ -19,10 +20,12 @@ public:
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileDialog(const QString& title, const QString& directory, const QString& filter) override;
+    QString openFolderDialog(const QString& title, const QString& directory) override;
     bool isPrevInstance() override;
     int waveOutDeviceCount() override;
     void playSoundFile(const QString& path) override;
     void playSoundAlias(const QString& alias) override;
+    MusicPlayer& musicPlayer() override { return music_; }
     void openUrl(const QString& url) override;
     void shellExecute(const QString& operation, const QString& file, const QString& parameters,
                       const QString& directory, int showCommand) override;
@@ -34,6 +37,7 @@ private:
 
     std::unique_ptr<QLockFile> instanceLock_;
     QHash<QString, QSoundEffect*> effects_;
+    QtMusicPlayer music_;
 };
 
 } // namespace platform

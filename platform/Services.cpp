@@ -6,6 +6,7 @@
 namespace platform {
 
 Services::~Services() = default;
+MusicPlayer::~MusicPlayer() = default;
 
 namespace {
 std::unique_ptr<Services>& current()
@@ -55,6 +56,7 @@ int HeadlessServices::messageBox(const QString& text, int style, const QString& 
 
 QString HeadlessServices::inputBox(const QString&, const QString&, const QString& defaultText) { return defaultText; }
 QString HeadlessServices::openFileDialog(const QString&, const QString&, const QString&) { return {}; }
+QString HeadlessServices::openFolderDialog(const QString&, const QString&) { return {}; }
 bool HeadlessServices::isPrevInstance() { return false; }
 int HeadlessServices::waveOutDeviceCount() { return 0; }
 void HeadlessServices::playSoundFile(const QString&) {}

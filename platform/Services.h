@@ -4,6 +4,8 @@
 // the single-instance test. The real implementation talks to Qt (QtServices);
 // tests install a recorder so that nothing blocks and every request is seen.
 
+#include "platform/MusicPlayer.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -36,8 +38,12 @@ public:
     virtual int messageBox(const QString& text, int style, const QString& title) = 0;
     // A modal input box; returns the entered text, or the empty text on cancel.
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
-    // A file chooser; returns the chosen path or the empty text.
+    // A file chooser; returns the chosen path or the empty text. The filter
+    // is pairs of a description and its patterns, all joined by "|", each
+    // pair's patterns joined by ";" ("Text (*.txt)|*.txt|All|*.*").
     virtual QString openFileDialog(const QString& title, const QString& directory, const QString& filter) = 0;
+    // A folder chooser; returns the chosen folder or the empty text.
+    virtual QString openFolderDialog(const QString& title, const QString& directory) = 0;
 
     // True when another copy of this executable is already running.
     virtual bool isPrevInstance() = 0;
@@ -48,6 +54,8 @@ public:
     virtual void playSoundFile(const QString& path) = 0;
     // Plays one of the named system sounds ("SystemStart", ...).
     virtual void playSoundAlias(const QString& alias) = 0;
+    // The music player; it lives as long as these services.
+    virtual MusicPlayer& musicPlayer() = 0;
     // Opens a web address in the desktop's browser.
     virtual void openUrl(const QString& url) = 0;
     // Asks the desktop to perform an operation ("Open") on a file or address.
@@ -66,21 +74,27 @@ Services& services();
 std::unique_ptr<Services> install(std::unique_ptr<Services> services);
 
 // The headless default: message and input boxes answer at once (OK, the
-// default text), nothing plays, the clock is the monotonic clock.
+// default text), choosers choose nothing, nothing plays, the clock is the
+// monotonic clock.
 class HeadlessServices : public Services {
 public:
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileDialog(const QString& title, const QString& directory, const QString& filter) override;
+    QString openFolderDialog(const QString& title, const QString& directory) override;
     bool isPrevInstance() override;
     int waveOutDeviceCount() override;
     void playSoundFile(const QString& path) override;
     void playSoundAlias(const QString& alias) override;
+    MusicPlayer& musicPlayer() override { return music_; }
     void openUrl(const QString& url) override;
     void shellExecute(const QString& operation, const QString& file, const QString& parameters,
                       const QString& directory, int showCommand) override;
     void requestDisplayMode(int width, int height) override;
     quint32 tickCount() override;
+
+private:
+    SilentMusicPlayer music_;
 };
 
 // The monotonic clock in milliseconds, truncated to 32 bits.

@@ -25,8 +25,15 @@ QString RecordingServices::inputBox(const QString& prompt, const QString&, const
     return defaultText;
 }
 
-QString RecordingServices::openFileDialog(const QString&, const QString&, const QString&)
+void RecordingMusicPlayer::setFileName(const QString& path)
 {
+    fileName_ = path;
+    requests.append(QStringLiteral("file ") + path);
+}
+
+QString RecordingServices::openFileDialog(const QString&, const QString&, const QString& filter)
+{
+    fileDialogFilters.append(filter);
     if (!fileDialogAnswers.empty()) {
         QString a = fileDialogAnswers.front();
         fileDialogAnswers.pop_front();
@@ -38,4 +45,13 @@ QString RecordingServices::openFileDialog(const QString&, const QString&, const 
 void RecordingServices::shellExecute(const QString&, const QString& file, const QString&, const QString&, int)
 {
     shellFiles.append(file);
+}
+
+QString RecordingServices::openFolderDialog(const QString&, const QString&)
+{
+    if (folderDialogAnswers.empty())
+        return {};
+    QString a = folderDialogAnswers.front();
+    folderDialogAnswers.pop_front();
+    return a;
 }
