@@ -6,6 +6,7 @@
 #include "foundation/Sound.h"
 #include "foundation/Twips.h"
 #include "foundation/frmDebug.h"
+#include "ui/FixedWindow.h"
 #include "ui/Focus.h"
 #include "ui/InputCodes.h"
 #include "ui/ServerSend.h"
@@ -63,8 +64,7 @@ frmShop::frmShop()
 
 void frmShop::Form_Load()
 {
-    if (frmBack* owner = Forms::find<frmBack>())
-        move(owner->geometry().center() - rect().center());
+    CentreOnOwner(this);
     // The captions were set by the settings load; only the entries are read.
     for (int i = kAliasFirst; i < kAliasFirst + static_cast<int>(cmdAlias.size()); ++i)
         ReadButtonEntry(i);

@@ -4,9 +4,9 @@
 #include "connection/ConnectionState.h"
 #include "foundation/RuntimeError.h"
 #include "platform/Services.h"
+#include "ui/FixedWindow.h"
 #include "ui/InputCodes.h"
 #include "ui/ServerSend.h"
-#include "ui/frmBack.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -158,10 +158,8 @@ frmTeams::frmTeams()
 
 void frmTeams::Form_Load()
 {
-    if (frmBack* owner = Forms::find<frmBack>()) {
-        adjustSize();
-        move(owner->geometry().center() - rect().center());
-    }
+    adjustSize();
+    CentreOnOwner(this);
     sendTeam(QStringLiteral("0"));
     // A reply that arrives meanwhile stores the own team's name.
     DoEvents();

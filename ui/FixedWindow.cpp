@@ -1,6 +1,7 @@
 #include "ui/FixedWindow.h"
 
 #include "foundation/Twips.h"
+#include "foundation/WindowUtil.h"
 #include "ui/frmBack.h"
 #include "ui/frmMain.h"
 
@@ -17,8 +18,8 @@ void SetFixedSingle(QWidget* window, int widthTwips, int heightTwips)
 
 void CentreOnOwner(QWidget* window)
 {
-    if (frmBack* owner = Forms::find<frmBack>())
-        window->move(owner->geometry().center() - window->rect().center());
+    if (const frmBack* owner = Forms::find<frmBack>())
+        CentreOnOwner(window, owner);
 }
 
 void ShowProgramIcon(QLabel* image)

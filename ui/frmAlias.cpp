@@ -3,8 +3,8 @@
 #include "foundation/frmDebug.h"
 #include "platform/Services.h"
 #include "ui/AliasData.h"
+#include "ui/FixedWindow.h"
 #include "ui/ServerSend.h"
-#include "ui/frmBack.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -83,8 +83,7 @@ frmAlias::frmAlias()
 
 void frmAlias::Form_Load()
 {
-    if (frmBack* owner = Forms::find<frmBack>())
-        move(owner->geometry().center() - rect().center());
+    CentreOnOwner(this);
     SendAliasCommand(QStringLiteral("0"));
 }
 

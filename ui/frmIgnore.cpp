@@ -3,6 +3,7 @@
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
+#include "ui/FixedWindow.h"
 #include "ui/Focus.h"
 #include "ui/IgnoreFile.h"
 #include "ui/frmBack.h"
@@ -150,8 +151,7 @@ void frmIgnore::IgnoreAdd(QString& strName)
 
 void frmIgnore::Form_Load()
 {
-    if (frmBack* owner = Forms::find<frmBack>())
-        move(owner->geometry().center() - rect().center());
+    CentreOnOwner(this);
     LoadIgnoreList();
 }
 

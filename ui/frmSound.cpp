@@ -1,13 +1,14 @@
 #include "ui/frmSound.h"
 
-#include "ui/PlayListFile.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
 #include "foundation/frmDebug.h"
 #include "platform/Services.h"
 #include "platform/SongTags.h"
+#include "ui/FixedWindow.h"
 #include "ui/Focus.h"
+#include "ui/PlayListFile.h"
 #include "ui/frmBack.h"
 
 #include <QDir>
@@ -107,8 +108,7 @@ frmSound::frmSound()
 
 void frmSound::Form_Load()
 {
-    if (frmBack* owner = Forms::find<frmBack>())
-        move(owner->geometry().center() - rect().center());
+    CentreOnOwner(this);
 
     // The player's warnings reach whichever sound window is loaded.
     MediaPlayer().setWarningHandler([](qint32 type, qint32 param, const QString& description) {
