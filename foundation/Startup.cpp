@@ -16,6 +16,8 @@
 #include "world/WorldModel.h"
 #include "world/WorldState.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 bool IsPrevInstance() { return platform::services().isPrevInstance(); }
@@ -48,6 +50,8 @@ void InitClient()
     settings().GraphicsPath = folder + QStringLiteral("/Graphics/");
     settings().DatPath = folder + QStringLiteral("/Dat/");
     settings().MapPath = folder + QStringLiteral("/Map/");
+    // The program's icon: every window without one of its own shows it.
+    QApplication::setWindowIcon(QIcon(settings().GraphicsPath + QStringLiteral("Quelvar.ico")));
 
     InitForms();
     InitSettings();

@@ -156,6 +156,26 @@ QImage messageImage(int size)
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
+QImage programImage(int size)
+{
+    QImage img = canvas(size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    draw::circle(p, 8.0, 8.0, 7.4, QColor(250, 250, 246));
+    draw::ring(p, 8.0, 8.0, 6.6, 1.3, QColor(196, 36, 32));
+    draw::ring(p, 8.0, 8.0, 3.6, 1.3, QColor(196, 36, 32));
+    // The splat: a blob with a few drops thrown off it, left of the centre.
+    const QColor paint(36, 92, 210);
+    draw::circle(p, 6.6, 7.0, 3.1, paint);
+    draw::circle(p, 8.6, 8.4, 2.0, paint);
+    draw::circle(p, 11.4, 4.4, 1.0, paint);
+    draw::circle(p, 3.2, 11.8, 0.9, paint);
+    draw::circle(p, 11.0, 11.6, 0.7, paint);
+    draw::circle(p, 5.6, 6.0, 0.9, QColor(150, 190, 255));
+    return img.convertToFormat(QImage::Format_ARGB32);
+}
+
 QImage arrowPointerImage()
 {
     QImage img = canvas(32);

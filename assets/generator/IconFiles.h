@@ -13,6 +13,7 @@ QByteArray cursorFile(const QImage& image, int hotX, int hotY);
 
 QImage sunImage(int size);         // the buddy mark of the user list
 QImage messageImage(int size);     // the private-message windows' icon
+QImage programImage(int size);     // the program's icon: a paint splat on a target
 QImage arrowPointerImage();        // Cursor1: the normal map pointer
 QImage reticlePointerImage();      // Cursor2: the firing pointer while Shift is held
 inline constexpr int kArrowHotX = 1, kArrowHotY = 1;

@@ -74,6 +74,7 @@ int main(int argc, char** argv)
     report(whoIconStrip().save(whoIcons, "PNG"), whoIcons);
     writeBytes(gfx + QStringLiteral("Sun.ico"), iconFile({sunImage(16), sunImage(32), sunImage(48)}));
     writeBytes(gfx + QStringLiteral("Message.ico"), iconFile({messageImage(16), messageImage(32), messageImage(48)}));
+    writeBytes(gfx + QStringLiteral("Quelvar.ico"), iconFile({programImage(16), programImage(32), programImage(48)}));
     writeBytes(root + QStringLiteral("/Cursor1.cur"), cursorFile(arrowPointerImage(), kArrowHotX, kArrowHotY));
     writeBytes(root + QStringLiteral("/Cursor2.cur"), cursorFile(reticlePointerImage(), kReticleHot, kReticleHot));
 

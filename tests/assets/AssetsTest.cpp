@@ -59,7 +59,7 @@ TEST(Assets, EveryFileTheClientLoadsExists)
 {
     QStringList files = {"Cursor1.cur", "Cursor2.cur", "command.txt", "DesignData.Dat", "Endpoints.ini",
                          "Map/Arena.map", "Graphics/Sun.ico", "Graphics/About.bmp",
-                         "Graphics/Message.ico", "Graphics/WhoIcons.png"};
+                         "Graphics/Message.ico", "Graphics/WhoIcons.png", "Graphics/Quelvar.ico"};
     for (const Strip& s : kStrips)
         files << QStringLiteral("Graphics/") + QLatin1String(s.file);
     for (const char* w : {"boink", "Buy", "fire", "splat", "Hityou", "siren", "Unsiren", "water", "bots",
@@ -205,7 +205,7 @@ TEST(Assets, WaveFilesAreShortPcmMono)
 
 TEST(Assets, IconAndPointersLoad)
 {
-    for (const char* file : {"Graphics/Sun.ico", "Graphics/Message.ico"}) {
+    for (const char* file : {"Graphics/Sun.ico", "Graphics/Message.ico", "Graphics/Quelvar.ico"}) {
         SCOPED_TRACE(file);
         QImageReader icon(programFile(QLatin1String(file)));
         ASSERT_EQ(icon.imageCount(), 3);
