@@ -6,7 +6,9 @@
 #include "world/WorldState.h"
 
 #include <QSet>
+#include <QStringTokenizer>
 #include <algorithm>
+#include <array>
 
 const QString& WhoRow::field(int i) const
 {
@@ -16,15 +18,35 @@ const QString& WhoRow::field(int i) const
     return *fields[i];
 }
 
-WhoRow WhoRowOf(const QStringList& f)
+namespace {
+
+// The first nine fields of an entry, and how many it has (up to nine).
+struct EntryFields {
+    std::array<QStringView, WhoRow::kFieldCount> f;
+    qsizetype count = 0;
+};
+
+WhoRow rowOf(const EntryFields& e)
 {
-    if (f.size() < WhoRow::kFieldCount)
+    if (e.count < WhoRow::kFieldCount)
         Raise(errSubscriptOutOfRange);
-    WhoRow r{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]};
+    const auto& f = e.f;
+    WhoRow r{f[0].toString(), f[1].toString(), f[2].toString(), f[3].toString(), f[4].toString(),
+             f[5].toString(), f[6].toString(), f[7].toString(), f[8].toString()};
     r.LevelNumber = CDbl(r.Level);
     r.SplatsNumber = CDbl(r.Splats);
     r.CashNumber = CDbl(r.Cash);
     return r;
+}
+
+} // namespace
+
+WhoRow WhoRowOf(const QStringList& fields)
+{
+    EntryFields e;
+    for (; e.count < WhoRow::kFieldCount && e.count < fields.size(); ++e.count)
+        e.f[static_cast<std::size_t>(e.count)] = fields[e.count];
+    return rowOf(e);
 }
 
 namespace {
@@ -78,12 +100,19 @@ WhoReply ParseWhoReply(const QString& raw)
 {
     WhoReply reply;
     QSet<QString> names;
-    for (const QString& entry : SplitStr(raw, QStringLiteral(";"))) {
-        const QStringList fields = SplitStr(entry, QStringLiteral(":"));
-        if (fields[0] == kSkipName)
+    // The entries and fields are read in place: a reply of a thousand
+    // players would otherwise make a list of texts for every entry.
+    for (const QStringView entry : QStringView(raw).tokenize(u';')) {
+        EntryFields fields;
+        for (const QStringView field : entry.tokenize(u':')) {
+            if (fields.count == WhoRow::kFieldCount)
+                break;
+            fields.f[static_cast<std::size_t>(fields.count++)] = field;
+        }
+        if (fields.f[0] == kSkipName)
             continue;
         try {
-            WhoRow row = WhoRowOf(fields);
+            WhoRow row = rowOf(fields);
             const QString key = row.Name.toCaseFolded();
             if (names.contains(key))
                 Raise(errKeyNotUnique);
