@@ -1,5 +1,6 @@
 #include "community/WhoList.h"
 
+#include "community/PresetItem.h"
 #include "foundation/Forms.h"
 #include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
@@ -20,18 +21,44 @@ constexpr int kPictureSize = 16;
 constexpr int kColumns = 4;
 const QString kBuddyKey = QStringLiteral("Sun.ico");
 
-QColor colourOf(quint32 rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
-
 void setLook(QTreeWidgetItem* item, std::optional<quint32> colour, bool bold, const QString& icon)
 {
     if (colour)
-        item->setForeground(0, colourOf(*colour));
+        item->setForeground(0, SharedBrush(*colour));
     if (bold) {
         QFont f = item->font(0);
         f.setBold(true);
         item->setFont(0, f);
     }
     SetItemPicture(item, 0, icon);
+}
+
+// What SetItemPicture gives an item in a list, for an item still being built.
+void presetPicture(PresetItem* item, int column, const QString& key)
+{
+    item->preset(column, kPictureKeyRole, key);
+    item->preset(column, Qt::DecorationRole, key.isEmpty() ? QIcon() : ImageList1(key));
+}
+
+// The user list's item of a who reply's row, built whole before it joins the list.
+PresetItem* rowItem(const WhoRow& row, const WhoListLook& look, const QFont& boldFont)
+{
+    auto* item = new PresetItem(14);
+    item->preset(0, Qt::DisplayRole, row.Name);
+    item->preset(1, Qt::DisplayRole, row.Level);
+    item->preset(1, Qt::TextAlignmentRole, QVariant::fromValue(Qt::Alignment(Qt::AlignCenter)));
+    // Cells beyond the last column stay unseen.
+    for (int c = 2; c < kColumns && c <= static_cast<int>(look.cells.size()); ++c) {
+        const WhoCell& cell = look.cells[static_cast<std::size_t>(c - 1)];
+        item->preset(c, Qt::DisplayRole, cell.text);
+        presetPicture(item, c, cell.icon);
+    }
+    if (look.colour)
+        item->preset(0, Qt::ForegroundRole, SharedBrush(*look.colour));
+    if (look.bold)
+        item->preset(0, Qt::FontRole, boldFont);
+    presetPicture(item, 0, look.icon);
+    return item;
 }
 
 QTreeWidgetItem* newItem(const QString& name, const QString& level)
@@ -47,13 +74,14 @@ QTreeWidget& whoList() { return *Forms::get<frmChat>().WhoList; }
 
 QIcon ImageList1(const QString& key)
 {
-    static QString loadedFrom;
+    // Read again when the graphics folder changes.
+    static std::optional<QString> loadedFrom;
     static QHash<QString, QIcon> pictures;
-    const QString path = settings().GraphicsPath + QStringLiteral("WhoIcons.png");
-    if (path != loadedFrom) {
-        loadedFrom = path;
+    const QString& folder = settings().GraphicsPath;
+    if (folder != loadedFrom) {
+        loadedFrom = folder;
         pictures.clear();
-        const QImage strip(path);
+        const QImage strip(folder + QStringLiteral("WhoIcons.png"));
         for (int i = 0; i < 13 && !strip.isNull(); ++i)
             pictures.insert(QLatin1String(kWhoListPictureKeys[i]),
                             QIcon(QPixmap::fromImage(strip.copy(i * kPictureSize, 0, kPictureSize, kPictureSize))));
@@ -84,19 +112,13 @@ QStringList RebuildWhoList(QTreeWidget* list, const std::vector<WhoRow>& rows)
 {
     list->clear();
     QStringList inGame;
+    QFont bold;
+    bold.setBold(true);
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const WhoRow& row : rows) {
         const WhoListLook look = WhoListRowLook(row);
-        QTreeWidgetItem* item = newItem(row.Name, row.Level);
-        // Cells beyond the last column stay unseen.
-        for (int c = 2; c < kColumns && c <= static_cast<int>(look.cells.size()); ++c) {
-            const WhoCell& cell = look.cells[static_cast<std::size_t>(c - 1)];
-            item->setText(c, cell.text);
-            SetItemPicture(item, c, cell.icon);
-        }
-        setLook(item, look.colour, look.bold, look.icon);
-        items.append(item);
+        items.append(rowItem(row, look, bold));
         if (look.inGame)
             inGame.append(row.Name);
     }

@@ -1,5 +1,6 @@
 #include "community/frmWho.h"
 
+#include "community/PresetItem.h"
 #include "community/WhoData.h"
 #include "community/WhoList.h"
 #include "community/frmGame.h"
@@ -18,6 +19,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <algorithm>
 
 namespace {
 
@@ -34,17 +36,18 @@ constexpr Column kColumns[WhoRow::kFieldCount] = {
 // keys ("level", "Rank", "splats", "ready", "team", "Game Chat", "idle",
 // "cash") are the same on every row: nothing looks them up.
 constexpr int kKeyRole = Qt::UserRole;
-// Each row keeps its place in the reply it came from.
-constexpr int kReplyIndexRole = Qt::UserRole + 1;
 
 // Rows sort by their text, letter case aside, as the list always did.
-class WhoItem : public QTreeWidgetItem {
+bool textLess(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
+
+// A row of the list, its texts and colour preset from the reply.
+class WhoItem : public PresetItem {
 public:
-    using QTreeWidgetItem::QTreeWidgetItem;
+    using PresetItem::PresetItem;
     bool operator<(const QTreeWidgetItem& other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+        return textLess(text(column), other.text(column));
     }
 };
 
@@ -143,35 +146,36 @@ void frmWho::Update(const QString& RawData)
     room.ListPlayers->clear();
     gridWhoWindow->clear();
 
-    const WhoReply reply = ParseWhoReply(RawData);
+    WhoReply reply = ParseWhoReply(RawData);
     // A malformed entry costs only itself; the first is recorded.
     if (reply.firstError)
         AddToLog(QStringLiteral("frmWho"), QStringLiteral("Update"), *reply.firstError);
+    // The rows take the list's order before they become items, sorted as the
+    // list's own sort would (stable; descending by swapped sides), so that
+    // the user list follows it without reading the items back.
+    if (sorted_) {
+        const int key = sortKey_;
+        const bool ascending = sortOrder_ == Qt::AscendingOrder;
+        std::stable_sort(reply.rows.begin(), reply.rows.end(), [key, ascending](const WhoRow& a, const WhoRow& b) {
+            return ascending ? textLess(a.field(key), b.field(key)) : textLess(b.field(key), a.field(key));
+        });
+    }
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(reply.rows.size()));
-    for (std::size_t r = 0; r < reply.rows.size(); ++r) {
-        const WhoRow& row = reply.rows[r];
-        auto* item = new WhoItem();
+    for (const WhoRow& row : reply.rows) {
+        auto* item = new WhoItem(WhoRow::kFieldCount + 1);
         for (int c = 0; c < WhoRow::kFieldCount; ++c)
-            item->setText(c, row.field(c));
-        item->setData(0, kReplyIndexRole, static_cast<qulonglong>(r));
+            item->preset(c, Qt::DisplayRole, row.field(c));
         if (const auto colour = WhoWindowColour(row))
-            item->setForeground(0, QColor(*colour & 0xFF, (*colour >> 8) & 0xFF, (*colour >> 16) & 0xFF));
+            item->preset(0, Qt::ForegroundRole, SharedBrush(*colour));
         items.append(item);
     }
     gridWhoWindow->addTopLevelItems(items);
-    if (sorted_)
-        gridWhoWindow->sortItems(sortKey_, sortOrder_);
 
     const int count = gridWhoWindow->topLevelItemCount();
     setCaption(WhoCaption(count));
-    if (count > 0) {
-        std::vector<WhoRow> shown;
-        shown.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
-            shown.push_back(reply.rows[gridWhoWindow->topLevelItem(i)->data(0, kReplyIndexRole).toULongLong()]);
-        room.ListPlayers->addItems(RebuildWhoList(Forms::get<frmChat>().WhoList, shown));
-    }
+    if (count > 0)
+        room.ListPlayers->addItems(RebuildWhoList(Forms::get<frmChat>().WhoList, reply.rows));
     const QListWidgetItem* current = room.ListPlayers->currentItem();
     room.LblPlayers->setText(current && current->isSelected() ? current->text() : QString());
     StatusBar1->setSimpleText(QStringLiteral("Updated"));
