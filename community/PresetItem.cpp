@@ -10,35 +10,31 @@ int sameRole(int role) { return role == Qt::EditRole ? Qt::DisplayRole : role; }
 
 PresetItem::PresetItem(std::size_t values) { values_.reserve(values); }
 
-qsizetype PresetItem::indexOf(int column, int role) const
+const QVariant* PresetItem::find(int column, int role) const
 {
+    // The last value preset for a column and role holds.
     role = sameRole(role);
-    for (std::size_t i = 0; i < values_.size(); ++i)
-        if (values_[i].column == column && values_[i].role == role)
-            return static_cast<qsizetype>(i);
-    return -1;
+    for (auto v = values_.rbegin(); v != values_.rend(); ++v)
+        if (v->column == column && v->role == role)
+            return &v->value;
+    return nullptr;
 }
 
 void PresetItem::preset(int column, int role, QVariant value)
 {
-    const qsizetype i = indexOf(column, role);
-    if (i >= 0)
-        values_[static_cast<std::size_t>(i)].value = std::move(value);
-    else
-        values_.push_back({column, sameRole(role), std::move(value)});
+    values_.push_back({column, sameRole(role), std::move(value)});
 }
 
 QVariant PresetItem::data(int column, int role) const
 {
-    const qsizetype i = indexOf(column, role);
-    return i >= 0 ? values_[static_cast<std::size_t>(i)].value : QTreeWidgetItem::data(column, role);
+    const QVariant* v = find(column, role);
+    return v ? *v : QTreeWidgetItem::data(column, role);
 }
 
 void PresetItem::setData(int column, int role, const QVariant& value)
 {
-    const qsizetype i = indexOf(column, role);
-    if (i >= 0)
-        values_.erase(values_.begin() + i);
+    const int same = sameRole(role);
+    std::erase_if(values_, [&](const Value& v) { return v.column == column && v.role == same; });
     QTreeWidgetItem::setData(column, role, value);
 }
 

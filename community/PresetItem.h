@@ -16,8 +16,9 @@ public:
     // Room for this many preset values.
     explicit PresetItem(std::size_t values = 0);
 
-    // Gives a column's role a value. Only while the item is in no list: the
-    // list is not told.
+    // Gives a column's role a value (a second value for the same column and
+    // role replaces the first). Only while the item is in no list: the list
+    // is not told.
     void preset(int column, int role, QVariant value);
 
     QVariant data(int column, int role) const override;
@@ -29,7 +30,7 @@ private:
         int role;
         QVariant value;
     };
-    qsizetype indexOf(int column, int role) const;  // -1 for none
+    const QVariant* find(int column, int role) const;  // null for none
     std::vector<Value> values_;
 };
 

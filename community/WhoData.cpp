@@ -12,10 +12,12 @@
 
 const QString& WhoRow::field(int i) const
 {
-    const QString* fields[kFieldCount] = {&Name, &Level, &Rank, &Splats, &Ready, &Team, &Games, &Idle, &Cash};
+    static constexpr QString WhoRow::*fields[kFieldCount] = {&WhoRow::Name,  &WhoRow::Level, &WhoRow::Rank,
+                                                             &WhoRow::Splats, &WhoRow::Ready, &WhoRow::Team,
+                                                             &WhoRow::Games,  &WhoRow::Idle,  &WhoRow::Cash};
     if (i < 0 || i >= kFieldCount)
         Raise(errSubscriptOutOfRange);
-    return *fields[i];
+    return this->*fields[i];
 }
 
 namespace {
@@ -53,6 +55,25 @@ namespace {
 
 const QString kSkipName = QStringLiteral("$w");
 const QString kInGame = QStringLiteral("IN GAME");
+
+// A name that equals another letter case aside (as QString::compare has it),
+// read in place in the reply.
+struct FoldedName {
+    QStringView name;
+    bool operator==(const FoldedName& o) const { return name.compare(o.name, Qt::CaseInsensitive) == 0; }
+};
+std::size_t qHash(const FoldedName& n, std::size_t seed = 0) noexcept
+{
+    quint64 h = static_cast<quint64>(n.name.size());
+    const QStringView s = n.name;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t c = s[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), s[++i].unicode());
+        h = h * 31 + QChar::toCaseFolded(c);
+    }
+    return ::qHash(h, seed);  // spread over every bit
+}
 
 bool isPlayerLevel(const WhoRow& row) { return row.LevelNumber >= 10 && row.LevelNumber <= 79; }
 
@@ -99,7 +120,8 @@ quint32 playerColour(double level)
 WhoReply ParseWhoReply(const QString& raw)
 {
     WhoReply reply;
-    QSet<QString> names;
+    QSet<FoldedName> names;
+    names.reserve(raw.count(u';') + 1);
     // The entries and fields are read in place: a reply of a thousand
     // players would otherwise make a list of texts for every entry.
     for (const QStringView entry : QStringView(raw).tokenize(u';')) {
@@ -113,7 +135,7 @@ WhoReply ParseWhoReply(const QString& raw)
             continue;
         try {
             WhoRow row = rowOf(fields);
-            const QString key = row.Name.toCaseFolded();
+            const FoldedName key{fields.f[0]};
             if (names.contains(key))
                 Raise(errKeyNotUnique);
             names.insert(key);

@@ -20,6 +20,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -50,6 +51,24 @@ public:
         return textLess(text(column), other.text(column));
     }
 };
+
+// The rows in the order the list's own sort gives them: stable, the
+// descending order by swapped sides.
+void sortAsTheList(std::vector<WhoRow>& rows, int column, Qt::SortOrder order)
+{
+    std::vector<std::size_t> byKey(rows.size());
+    std::iota(byKey.begin(), byKey.end(), std::size_t{0});
+    const auto key = [&](std::size_t i) -> const QString& { return rows[i].field(column); };
+    const bool ascending = order == Qt::AscendingOrder;
+    std::stable_sort(byKey.begin(), byKey.end(), [&](std::size_t a, std::size_t b) {
+        return ascending ? textLess(key(a), key(b)) : textLess(key(b), key(a));
+    });
+    std::vector<WhoRow> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t i : byKey)
+        sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
 
 } // namespace
 
@@ -150,16 +169,10 @@ void frmWho::Update(const QString& RawData)
     // A malformed entry costs only itself; the first is recorded.
     if (reply.firstError)
         AddToLog(QStringLiteral("frmWho"), QStringLiteral("Update"), *reply.firstError);
-    // The rows take the list's order before they become items, sorted as the
-    // list's own sort would (stable; descending by swapped sides), so that
-    // the user list follows it without reading the items back.
-    if (sorted_) {
-        const int key = sortKey_;
-        const bool ascending = sortOrder_ == Qt::AscendingOrder;
-        std::stable_sort(reply.rows.begin(), reply.rows.end(), [key, ascending](const WhoRow& a, const WhoRow& b) {
-            return ascending ? textLess(a.field(key), b.field(key)) : textLess(b.field(key), a.field(key));
-        });
-    }
+    // The rows take the list's order before they become items, so that the
+    // user list follows it without reading the items back.
+    if (sorted_)
+        sortAsTheList(reply.rows, sortKey_, sortOrder_);
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(reply.rows.size()));
     for (const WhoRow& row : reply.rows) {
