@@ -2,39 +2,29 @@
 
 #include <QColor>
 #include <QHash>
+#include <algorithm>
 
 namespace {
 // An item keeps its text for editing and for display as one value.
 int sameRole(int role) { return role == Qt::EditRole ? Qt::DisplayRole : role; }
 } // namespace
 
-PresetItem::PresetItem(std::size_t values) { values_.reserve(values); }
-
-const QVariant* PresetItem::find(int column, int role) const
-{
-    // The last value preset for a column and role holds.
-    role = sameRole(role);
-    for (auto v = values_.rbegin(); v != values_.rend(); ++v)
-        if (v->column == column && v->role == role)
-            return &v->value;
-    return nullptr;
-}
-
-void PresetItem::preset(int column, int role, QVariant value)
-{
-    values_.push_back({column, sameRole(role), std::move(value)});
-}
-
 QVariant PresetItem::data(int column, int role) const
 {
-    const QVariant* v = find(column, role);
-    return v ? *v : QTreeWidgetItem::data(column, role);
+    role = sameRole(role);
+    if (std::find(set_.begin(), set_.end(), std::pair(column, role)) == set_.end()) {
+        QVariant preset = presetData(column, role);
+        if (preset.isValid())
+            return preset;
+    }
+    return QTreeWidgetItem::data(column, role);
 }
 
 void PresetItem::setData(int column, int role, const QVariant& value)
 {
-    const int same = sameRole(role);
-    std::erase_if(values_, [&](const Value& v) { return v.column == column && v.role == same; });
+    const std::pair key(column, sameRole(role));
+    if (std::find(set_.begin(), set_.end(), key) == set_.end())
+        set_.push_back(key);
     QTreeWidgetItem::setData(column, role, value);
 }
 

@@ -1,37 +1,29 @@
 #pragma once
-// A list item whose texts and looks are given once, as it is built, and kept
-// in one flat table. A who reply rebuilds lists of a thousand players: an
-// ordinary item files every column and role in a list of its own, compares
-// it with the old value and tells its model; this one only appends. Reading
-// is unchanged (text(), icon(), foreground(), data() ...), and a later
-// setData on a column and role replaces the preset value as on any item.
+// A list item that answers from what it was built from. A who reply rebuilds
+// lists of a thousand players: an ordinary item files every text and look in
+// lists of its own, one allocation after another, and drops them all at the
+// next reply; this one reads them from the reply's row when the list asks
+// (for the rows in view, as they are drawn). What is set later (setData,
+// setText, setIcon ...) is filed as on any item and holds from then on.
 
 #include <QBrush>
 #include <QTreeWidgetItem>
 #include <QVariant>
+#include <utility>
 #include <vector>
 
 class PresetItem : public QTreeWidgetItem {
 public:
-    // Room for this many preset values.
-    explicit PresetItem(std::size_t values = 0);
+    QVariant data(int column, int role) const final;
+    void setData(int column, int role, const QVariant& value) final;
 
-    // Gives a column's role a value (a second value for the same column and
-    // role replaces the first). Only while the item is in no list: the list
-    // is not told.
-    void preset(int column, int role, QVariant value);
-
-    QVariant data(int column, int role) const override;
-    void setData(int column, int role, const QVariant& value) override;
+protected:
+    // The value of a column and role as built; an invalid value for none.
+    // The display role stands for the edit role too.
+    virtual QVariant presetData(int column, int role) const = 0;
 
 private:
-    struct Value {
-        int column;
-        int role;
-        QVariant value;
-    };
-    const QVariant* find(int column, int role) const;  // null for none
-    std::vector<Value> values_;
+    std::vector<std::pair<int, int>> set_;  // the columns and roles set since
 };
 
 // One brush per colour (red in the low byte), shared by every item drawn in it.

@@ -33,33 +33,48 @@ void setLook(QTreeWidgetItem* item, std::optional<quint32> colour, bool bold, co
     SetItemPicture(item, 0, icon);
 }
 
-// What SetItemPicture gives an item in a list, for an item still being built.
-void presetPicture(PresetItem* item, int column, const QString& key)
-{
-    item->preset(column, kPictureKeyRole, key);
-    item->preset(column, Qt::DecorationRole, key.isEmpty() ? QIcon() : ImageList1(key));
-}
+// A player of a who reply: the row's name and level, then the cells, colour,
+// boldness and pictures of its look, as SetItemPicture and the like would
+// give them.
+class RowItem : public PresetItem {
+public:
+    RowItem(std::shared_ptr<const WhoRow> row, WhoListLook look) : row_(std::move(row)), look_(std::move(look)) {}
 
-// The user list's item of a who reply's row, built whole before it joins the list.
-PresetItem* rowItem(const WhoRow& row, const WhoListLook& look, const QFont& boldFont)
-{
-    auto* item = new PresetItem(14);
-    item->preset(0, Qt::DisplayRole, row.Name);
-    item->preset(1, Qt::DisplayRole, row.Level);
-    item->preset(1, Qt::TextAlignmentRole, QVariant::fromValue(Qt::Alignment(Qt::AlignCenter)));
-    // Cells beyond the last column stay unseen.
-    for (int c = 2; c < kColumns && c <= static_cast<int>(look.cells.size()); ++c) {
-        const WhoCell& cell = look.cells[static_cast<std::size_t>(c - 1)];
-        item->preset(c, Qt::DisplayRole, cell.text);
-        presetPicture(item, c, cell.icon);
+protected:
+    QVariant presetData(int column, int role) const override
+    {
+        // Columns 2 and 3 show the look's cells 1 and 2; cells further on stay unseen.
+        const WhoCell* cell = column >= 2 && column < kColumns && column <= static_cast<int>(look_.cells.size())
+                                  ? &look_.cells[static_cast<std::size_t>(column - 1)]
+                                  : nullptr;
+        const QString* picture = column == 0 ? &look_.icon : cell ? &cell->icon : nullptr;
+        if (role == Qt::DisplayRole) {
+            if (column == 0)
+                return row_->Name;
+            if (column == 1)
+                return row_->Level;
+            return cell ? QVariant(cell->text) : QVariant();
+        }
+        if (role == Qt::TextAlignmentRole && column == 1)
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        if (role == Qt::ForegroundRole && column == 0 && look_.colour)
+            return SharedBrush(*look_.colour);
+        if (role == Qt::FontRole && column == 0 && look_.bold) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        if (role == kPictureKeyRole && picture)
+            return *picture;
+        if (role == Qt::DecorationRole && picture)
+            return picture->isEmpty() ? QIcon() : ImageList1(*picture);
+        return {};
     }
-    if (look.colour)
-        item->preset(0, Qt::ForegroundRole, SharedBrush(*look.colour));
-    if (look.bold)
-        item->preset(0, Qt::FontRole, boldFont);
-    presetPicture(item, 0, look.icon);
-    return item;
-}
+
+private:
+    std::shared_ptr<const WhoRow> row_;
+    WhoListLook look_;
+};
 
 QTreeWidgetItem* newItem(const QString& name, const QString& level)
 {
@@ -108,19 +123,17 @@ void SetUpWhoList(QTreeWidget* list)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-QStringList RebuildWhoList(QTreeWidget* list, const std::vector<WhoRow>& rows)
+QStringList RebuildWhoList(QTreeWidget* list, const std::shared_ptr<const std::vector<WhoRow>>& rows)
 {
     list->clear();
     QStringList inGame;
-    QFont bold;
-    bold.setBold(true);
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    for (const WhoRow& row : rows) {
-        const WhoListLook look = WhoListRowLook(row);
-        items.append(rowItem(row, look, bold));
+    items.reserve(static_cast<qsizetype>(rows->size()));
+    for (const WhoRow& row : *rows) {
+        WhoListLook look = WhoListRowLook(row);
         if (look.inGame)
             inGame.append(row.Name);
+        items.append(new RowItem(std::shared_ptr<const WhoRow>(rows, &row), std::move(look)));
     }
     list->addTopLevelItems(items);
     return inGame;

@@ -20,6 +20,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <algorithm>
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -41,15 +42,29 @@ constexpr int kKeyRole = Qt::UserRole;
 // Rows sort by their text, letter case aside, as the list always did.
 bool textLess(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
 
-// A row of the list, its texts and colour preset from the reply.
+// A row of the list: the reply's row, drawn in its level's colour.
 class WhoItem : public PresetItem {
 public:
-    using PresetItem::PresetItem;
+    WhoItem(std::shared_ptr<const WhoRow> row, QBrush colour) : row_(std::move(row)), colour_(std::move(colour)) {}
     bool operator<(const QTreeWidgetItem& other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
         return textLess(text(column), other.text(column));
     }
+
+protected:
+    QVariant presetData(int column, int role) const override
+    {
+        if (role == Qt::DisplayRole && column >= 0 && column < WhoRow::kFieldCount)
+            return row_->field(column);
+        if (role == Qt::ForegroundRole && column == 0 && colour_.style() != Qt::NoBrush)
+            return colour_;
+        return {};
+    }
+
+private:
+    std::shared_ptr<const WhoRow> row_;
+    QBrush colour_;  // none keeps the list's colour
 };
 
 // The rows in the order the list's own sort gives them: stable, the
@@ -173,22 +188,20 @@ void frmWho::Update(const QString& RawData)
     // user list follows it without reading the items back.
     if (sorted_)
         sortAsTheList(reply.rows, sortKey_, sortOrder_);
+    // Both lists' items read their texts from the rows, which live as long as they do.
+    const auto rows = std::make_shared<const std::vector<WhoRow>>(std::move(reply.rows));
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(reply.rows.size()));
-    for (const WhoRow& row : reply.rows) {
-        auto* item = new WhoItem(WhoRow::kFieldCount + 1);
-        for (int c = 0; c < WhoRow::kFieldCount; ++c)
-            item->preset(c, Qt::DisplayRole, row.field(c));
-        if (const auto colour = WhoWindowColour(row))
-            item->preset(0, Qt::ForegroundRole, SharedBrush(*colour));
-        items.append(item);
+    items.reserve(static_cast<qsizetype>(rows->size()));
+    for (const WhoRow& row : *rows) {
+        const auto colour = WhoWindowColour(row);
+        items.append(new WhoItem(std::shared_ptr<const WhoRow>(rows, &row), colour ? SharedBrush(*colour) : QBrush()));
     }
     gridWhoWindow->addTopLevelItems(items);
 
     const int count = gridWhoWindow->topLevelItemCount();
     setCaption(WhoCaption(count));
     if (count > 0)
-        room.ListPlayers->addItems(RebuildWhoList(Forms::get<frmChat>().WhoList, reply.rows));
+        room.ListPlayers->addItems(RebuildWhoList(Forms::get<frmChat>().WhoList, rows));
     const QListWidgetItem* current = room.ListPlayers->currentItem();
     room.LblPlayers->setText(current && current->isSelected() ? current->text() : QString());
     StatusBar1->setSimpleText(QStringLiteral("Updated"));
