@@ -4,7 +4,8 @@
 // lists of its own, one allocation after another, and drops them all at the
 // next reply; this one reads them from the reply's row when the list asks
 // (for the rows in view, as they are drawn). What is set later (setData,
-// setText, setIcon ...) is filed as on any item and holds from then on.
+// setText, setIcon ...) is filed as on any item and holds from then on;
+// only that counts in columnCount() and goes into a clone().
 
 #include <QBrush>
 #include <QTreeWidgetItem>
