@@ -7,30 +7,88 @@
 
 #include <QSet>
 #include <algorithm>
+#include <array>
 
 const QString& WhoRow::field(int i) const
 {
-    const QString* fields[kFieldCount] = {&Name, &Level, &Rank, &Splats, &Ready, &Team, &Games, &Idle, &Cash};
+    static constexpr QString WhoRow::*fields[kFieldCount] = {&WhoRow::Name,  &WhoRow::Level, &WhoRow::Rank,
+                                                             &WhoRow::Splats, &WhoRow::Ready, &WhoRow::Team,
+                                                             &WhoRow::Games,  &WhoRow::Idle,  &WhoRow::Cash};
     if (i < 0 || i >= kFieldCount)
         Raise(errSubscriptOutOfRange);
-    return *fields[i];
+    return this->*fields[i];
 }
 
-WhoRow WhoRowOf(const QStringList& f)
+namespace {
+
+// The first nine fields of an entry, and how many it has (up to nine).
+struct EntryFields {
+    std::array<QStringView, WhoRow::kFieldCount> f;
+    qsizetype count = 0;
+};
+
+// An entry cut at its colons, as far as the ninth field. Most fields are a
+// few characters long: a plain look at each beats a search for the next colon.
+EntryFields fieldsOf(QStringView entry)
 {
-    if (f.size() < WhoRow::kFieldCount)
+    EntryFields e;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= entry.size() && e.count < WhoRow::kFieldCount; ++i) {
+        if (i < entry.size() && entry[i] != u':')
+            continue;
+        e.f[static_cast<std::size_t>(e.count++)] = entry.sliced(start, i - start);
+        start = i + 1;
+    }
+    return e;
+}
+
+WhoRow rowOf(const EntryFields& e)
+{
+    if (e.count < WhoRow::kFieldCount)
         Raise(errSubscriptOutOfRange);
-    WhoRow r{f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]};
+    const auto& f = e.f;
+    WhoRow r{f[0].toString(), f[1].toString(), f[2].toString(), f[3].toString(), f[4].toString(),
+             f[5].toString(), f[6].toString(), f[7].toString(), f[8].toString()};
     r.LevelNumber = CDbl(r.Level);
     r.SplatsNumber = CDbl(r.Splats);
     r.CashNumber = CDbl(r.Cash);
     return r;
 }
 
+} // namespace
+
+WhoRow WhoRowOf(const QStringList& fields)
+{
+    EntryFields e;
+    for (; e.count < WhoRow::kFieldCount && e.count < fields.size(); ++e.count)
+        e.f[static_cast<std::size_t>(e.count)] = fields[e.count];
+    return rowOf(e);
+}
+
 namespace {
 
 const QString kSkipName = QStringLiteral("$w");
 const QString kInGame = QStringLiteral("IN GAME");
+
+// A name that equals another letter case aside (as QString::compare has it),
+// read in place in the reply.
+struct FoldedName {
+    QStringView name;
+    bool operator==(const FoldedName& o) const { return name.compare(o.name, Qt::CaseInsensitive) == 0; }
+};
+std::size_t qHash(const FoldedName& n, std::size_t seed = 0) noexcept
+{
+    quint64 h = static_cast<quint64>(n.name.size());
+    const QStringView s = n.name;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t c = s[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), s[++i].unicode());
+        const bool upperAscii = c >= u'A' && c <= u'Z';
+        h = h * 31 + (c < 0x80 ? c + (upperAscii ? 0x20 : 0) : QChar::toCaseFolded(c));
+    }
+    return ::qHash(h, seed);  // spread over every bit
+}
 
 bool isPlayerLevel(const WhoRow& row) { return row.LevelNumber >= 10 && row.LevelNumber <= 79; }
 
@@ -77,17 +135,22 @@ quint32 playerColour(double level)
 WhoReply ParseWhoReply(const QString& raw)
 {
     WhoReply reply;
-    QSet<QString> names;
-    for (const QString& entry : SplitStr(raw, QStringLiteral(";"))) {
-        const QStringList fields = SplitStr(entry, QStringLiteral(":"));
-        if (fields[0] == kSkipName)
+    QSet<FoldedName> names;
+    // The entries and fields are read in place: a reply of a thousand
+    // players would otherwise make a list of texts for every entry.
+    const QList<QStringView> entries = QStringView(raw).split(u';');
+    names.reserve(entries.size());
+    reply.rows.reserve(static_cast<std::size_t>(entries.size()));
+    for (const QStringView entry : entries) {
+        const EntryFields fields = fieldsOf(entry);
+        if (fields.f[0] == kSkipName)
             continue;
         try {
-            WhoRow row = WhoRowOf(fields);
-            const QString key = row.Name.toCaseFolded();
-            if (names.contains(key))
+            WhoRow row = rowOf(fields);
+            const qsizetype known = names.size();
+            names.insert(FoldedName{fields.f[0]});
+            if (names.size() == known)
                 Raise(errKeyNotUnique);
-            names.insert(key);
             reply.rows.push_back(std::move(row));
         } catch (const RuntimeError& e) {
             if (reply.skipped++ == 0)
@@ -117,6 +180,7 @@ const char* const kWhoListPictureKeys[13] = {"Trainer",     "Ignore",    "InHold
 WhoListLook WhoListRowLook(const WhoRow& row)
 {
     WhoListLook look;
+    look.cells.reserve(5);  // the level, splats, cash and up to two cash pictures
     look.cells.push_back({row.Level, QString()});
     const auto ready = [&] {
         look.inGame = row.Ready == kInGame;

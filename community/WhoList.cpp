@@ -1,5 +1,6 @@
 #include "community/WhoList.h"
 
+#include "community/PresetItem.h"
 #include "foundation/Forms.h"
 #include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
@@ -20,12 +21,10 @@ constexpr int kPictureSize = 16;
 constexpr int kColumns = 4;
 const QString kBuddyKey = QStringLiteral("Sun.ico");
 
-QColor colourOf(quint32 rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
-
 void setLook(QTreeWidgetItem* item, std::optional<quint32> colour, bool bold, const QString& icon)
 {
     if (colour)
-        item->setForeground(0, colourOf(*colour));
+        item->setForeground(0, SharedBrush(*colour));
     if (bold) {
         QFont f = item->font(0);
         f.setBold(true);
@@ -33,6 +32,49 @@ void setLook(QTreeWidgetItem* item, std::optional<quint32> colour, bool bold, co
     }
     SetItemPicture(item, 0, icon);
 }
+
+// A player of a who reply: the row's name and level, then the cells, colour,
+// boldness and pictures of its look, as SetItemPicture and the like would
+// give them.
+class RowItem : public PresetItem {
+public:
+    RowItem(std::shared_ptr<const WhoRow> row, WhoListLook look) : row_(std::move(row)), look_(std::move(look)) {}
+
+protected:
+    QVariant presetData(int column, int role) const override
+    {
+        // Columns 2 and 3 show the look's cells 1 and 2; cells further on stay unseen.
+        const WhoCell* cell = column >= 2 && column < kColumns && column <= static_cast<int>(look_.cells.size())
+                                  ? &look_.cells[static_cast<std::size_t>(column - 1)]
+                                  : nullptr;
+        const QString* picture = column == 0 ? &look_.icon : cell ? &cell->icon : nullptr;
+        if (role == Qt::DisplayRole) {
+            if (column == 0)
+                return row_->Name;
+            if (column == 1)
+                return row_->Level;
+            return cell ? QVariant(cell->text) : QVariant();
+        }
+        if (role == Qt::TextAlignmentRole && column == 1)
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        if (role == Qt::ForegroundRole && column == 0 && look_.colour)
+            return SharedBrush(*look_.colour);
+        if (role == Qt::FontRole && column == 0 && look_.bold) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        if (role == kPictureKeyRole && picture)
+            return *picture;
+        if (role == Qt::DecorationRole && picture)
+            return picture->isEmpty() ? QIcon() : ImageList1(*picture);
+        return {};
+    }
+
+private:
+    std::shared_ptr<const WhoRow> row_;
+    WhoListLook look_;
+};
 
 QTreeWidgetItem* newItem(const QString& name, const QString& level)
 {
@@ -47,13 +89,14 @@ QTreeWidget& whoList() { return *Forms::get<frmChat>().WhoList; }
 
 QIcon ImageList1(const QString& key)
 {
-    static QString loadedFrom;
+    // Read again when the graphics folder changes.
+    static std::optional<QString> loadedFrom;
     static QHash<QString, QIcon> pictures;
-    const QString path = settings().GraphicsPath + QStringLiteral("WhoIcons.png");
-    if (path != loadedFrom) {
-        loadedFrom = path;
+    const QString& folder = settings().GraphicsPath;
+    if (folder != loadedFrom) {
+        loadedFrom = folder;
         pictures.clear();
-        const QImage strip(path);
+        const QImage strip(folder + QStringLiteral("WhoIcons.png"));
         for (int i = 0; i < 13 && !strip.isNull(); ++i)
             pictures.insert(QLatin1String(kWhoListPictureKeys[i]),
                             QIcon(QPixmap::fromImage(strip.copy(i * kPictureSize, 0, kPictureSize, kPictureSize))));
@@ -80,25 +123,17 @@ void SetUpWhoList(QTreeWidget* list)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-QStringList RebuildWhoList(QTreeWidget* list, const std::vector<WhoRow>& rows)
+QStringList RebuildWhoList(QTreeWidget* list, const std::shared_ptr<const std::vector<WhoRow>>& rows)
 {
     list->clear();
     QStringList inGame;
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    for (const WhoRow& row : rows) {
-        const WhoListLook look = WhoListRowLook(row);
-        QTreeWidgetItem* item = newItem(row.Name, row.Level);
-        // Cells beyond the last column stay unseen.
-        for (int c = 2; c < kColumns && c <= static_cast<int>(look.cells.size()); ++c) {
-            const WhoCell& cell = look.cells[static_cast<std::size_t>(c - 1)];
-            item->setText(c, cell.text);
-            SetItemPicture(item, c, cell.icon);
-        }
-        setLook(item, look.colour, look.bold, look.icon);
-        items.append(item);
+    items.reserve(static_cast<qsizetype>(rows->size()));
+    for (const WhoRow& row : *rows) {
+        WhoListLook look = WhoListRowLook(row);
         if (look.inGame)
             inGame.append(row.Name);
+        items.append(new RowItem(std::shared_ptr<const WhoRow>(rows, &row), std::move(look)));
     }
     list->addTopLevelItems(items);
     return inGame;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <memory>
 #include <vector>
 
 class QTreeWidget;
@@ -26,9 +27,10 @@ void SendWhoRefresh();
 
 // The list's columns and look; the chat window calls it once.
 void SetUpWhoList(QTreeWidget* list);
-// Replaces the list's players by the rows of a who reply, in their order;
-// returns the names of those in a game, in the same order.
-QStringList RebuildWhoList(QTreeWidget* list, const std::vector<WhoRow>& rows);
+// Replaces the list's players by the rows of a who reply, in their order
+// (the items keep the rows); returns the names of those in a game, in the
+// same order.
+QStringList RebuildWhoList(QTreeWidget* list, const std::shared_ptr<const std::vector<WhoRow>>& rows);
 
 // The chat window's image list: the 16 x 16 picture of a key
 // (kWhoListPictureKeys), read once from "WhoIcons.png" in the graphics

@@ -1,5 +1,6 @@
 #include "community/frmWho.h"
 
+#include "community/PresetItem.h"
 #include "community/WhoData.h"
 #include "community/WhoList.h"
 #include "community/frmGame.h"
@@ -18,6 +19,9 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <algorithm>
+#include <memory>
+#include <numeric>
 
 namespace {
 
@@ -34,19 +38,52 @@ constexpr Column kColumns[WhoRow::kFieldCount] = {
 // keys ("level", "Rank", "splats", "ready", "team", "Game Chat", "idle",
 // "cash") are the same on every row: nothing looks them up.
 constexpr int kKeyRole = Qt::UserRole;
-// Each row keeps its place in the reply it came from.
-constexpr int kReplyIndexRole = Qt::UserRole + 1;
 
 // Rows sort by their text, letter case aside, as the list always did.
-class WhoItem : public QTreeWidgetItem {
+bool textLess(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
+
+// A row of the list: the reply's row, drawn in its level's colour.
+class WhoItem : public PresetItem {
 public:
-    using QTreeWidgetItem::QTreeWidgetItem;
+    WhoItem(std::shared_ptr<const WhoRow> row, QBrush colour) : row_(std::move(row)), colour_(std::move(colour)) {}
     bool operator<(const QTreeWidgetItem& other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+        return textLess(text(column), other.text(column));
     }
+
+protected:
+    QVariant presetData(int column, int role) const override
+    {
+        if (role == Qt::DisplayRole && column >= 0 && column < WhoRow::kFieldCount)
+            return row_->field(column);
+        if (role == Qt::ForegroundRole && column == 0 && colour_.style() != Qt::NoBrush)
+            return colour_;
+        return {};
+    }
+
+private:
+    std::shared_ptr<const WhoRow> row_;
+    QBrush colour_;  // none keeps the list's colour
 };
+
+// The rows in the order the list's own sort gives them: stable, the
+// descending order by swapped sides.
+void sortAsTheList(std::vector<WhoRow>& rows, int column, Qt::SortOrder order)
+{
+    std::vector<std::size_t> byKey(rows.size());
+    std::iota(byKey.begin(), byKey.end(), std::size_t{0});
+    const auto key = [&](std::size_t i) -> const QString& { return rows[i].field(column); };
+    const bool ascending = order == Qt::AscendingOrder;
+    std::stable_sort(byKey.begin(), byKey.end(), [&](std::size_t a, std::size_t b) {
+        return ascending ? textLess(key(a), key(b)) : textLess(key(b), key(a));
+    });
+    std::vector<WhoRow> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t i : byKey)
+        sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
 
 } // namespace
 
@@ -143,35 +180,28 @@ void frmWho::Update(const QString& RawData)
     room.ListPlayers->clear();
     gridWhoWindow->clear();
 
-    const WhoReply reply = ParseWhoReply(RawData);
+    WhoReply reply = ParseWhoReply(RawData);
     // A malformed entry costs only itself; the first is recorded.
     if (reply.firstError)
         AddToLog(QStringLiteral("frmWho"), QStringLiteral("Update"), *reply.firstError);
+    // The rows take the list's order before they become items, so that the
+    // user list follows it without reading the items back.
+    if (sorted_)
+        sortAsTheList(reply.rows, sortKey_, sortOrder_);
+    // Both lists' items read their texts from the rows, which live as long as they do.
+    const auto rows = std::make_shared<const std::vector<WhoRow>>(std::move(reply.rows));
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(reply.rows.size()));
-    for (std::size_t r = 0; r < reply.rows.size(); ++r) {
-        const WhoRow& row = reply.rows[r];
-        auto* item = new WhoItem();
-        for (int c = 0; c < WhoRow::kFieldCount; ++c)
-            item->setText(c, row.field(c));
-        item->setData(0, kReplyIndexRole, static_cast<qulonglong>(r));
-        if (const auto colour = WhoWindowColour(row))
-            item->setForeground(0, QColor(*colour & 0xFF, (*colour >> 8) & 0xFF, (*colour >> 16) & 0xFF));
-        items.append(item);
+    items.reserve(static_cast<qsizetype>(rows->size()));
+    for (const WhoRow& row : *rows) {
+        const auto colour = WhoWindowColour(row);
+        items.append(new WhoItem(std::shared_ptr<const WhoRow>(rows, &row), colour ? SharedBrush(*colour) : QBrush()));
     }
     gridWhoWindow->addTopLevelItems(items);
-    if (sorted_)
-        gridWhoWindow->sortItems(sortKey_, sortOrder_);
 
     const int count = gridWhoWindow->topLevelItemCount();
     setCaption(WhoCaption(count));
-    if (count > 0) {
-        std::vector<WhoRow> shown;
-        shown.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
-            shown.push_back(reply.rows[gridWhoWindow->topLevelItem(i)->data(0, kReplyIndexRole).toULongLong()]);
-        room.ListPlayers->addItems(RebuildWhoList(Forms::get<frmChat>().WhoList, shown));
-    }
+    if (count > 0)
+        room.ListPlayers->addItems(RebuildWhoList(Forms::get<frmChat>().WhoList, rows));
     const QListWidgetItem* current = room.ListPlayers->currentItem();
     room.LblPlayers->setText(current && current->isSelected() ? current->text() : QString());
     StatusBar1->setSimpleText(QStringLiteral("Updated"));

@@ -46,6 +46,26 @@ public:
             check(look.inGame == (row.Ready == QLatin1String("IN GAME")));
         }
         check(WhoCaption(static_cast<int>(reply.rows.size())).endsWith(QLatin1String(" Players Online.")));
+
+        // The rows are, in order, entries of nine fields or more read the
+        // plain way (split at ";" and ":"); every other entry but "$w" is
+        // counted as skipped.
+        std::size_t next = 0;
+        int entries = 0;
+        for (const QString& entry : raw.split(QLatin1Char(';'))) {
+            const QStringList fields = entry.split(QLatin1Char(':'));
+            if (fields[0] == QLatin1String("$w"))
+                continue;
+            ++entries;
+            if (next < reply.rows.size() && fields.size() >= WhoRow::kFieldCount) {
+                const WhoRow& row = reply.rows[next];
+                bool same = true;
+                for (int f = 0; f < WhoRow::kFieldCount; ++f)
+                    same = same && row.field(f) == fields[f];
+                next += same ? 1 : 0;
+            }
+        }
+        check(next == reply.rows.size() && entries == static_cast<int>(reply.rows.size()) + reply.skipped);
     }
 
     // Slots outside the table raise before anything is written.

@@ -20,13 +20,16 @@ TEST(WhoData, MalformedEntriesAreSkippedAndTheFirstReasonKept)
 {
     const WhoReply r = ParseWhoReply(QStringLiteral(
         "$w;ann:10:R:1:x:T:1:0:5:extra;$w:junk;bob:ten:R:1:x:T:1:0:5;cy:10:R:1:x:T:1:0;ANN:12:R:1:x:T:1:0:5;"
-        "di:99:R:lots:x:T:1:0:5;ed:99:R:1:x:T:1:0:$5;fay: 80 :R:0:x:T:1:0:0;"));
-    ASSERT_EQ(r.rows.size(), 2u);
+        "di:99:R:lots:x:T:1:0:5;ed:99:R:1:x:T:1:0:$5;fay: 80 :R:0:x:T:1:0:0;"
+        "\u00c9va:10:R:1:x:T:1:0:5;\u00e9VA:10:R:1:x:T:1:0:5;\U00010400x:10:R:1:x:T:1:0:5;\U00010428X:10:R:1:x:T:1:0:5;"));
+    ASSERT_EQ(r.rows.size(), 4u);
     EXPECT_EQ(r.rows[0].Name, QStringLiteral("ann"));
     EXPECT_EQ(r.rows[0].Cash, QStringLiteral("5"));  // fields past the ninth are ignored
     EXPECT_EQ(r.rows[1].Level, QStringLiteral(" 80 "));
-    // bob (level), cy (eight fields), ANN (twice), di (splats), ed (cash), the piece after the last ";".
-    EXPECT_EQ(r.skipped, 6);
+    EXPECT_EQ(r.rows[3].Name, QStringLiteral("\U00010400x"));
+    // bob (level), cy (eight fields), ANN, \u00e9VA and \U00010428X (twice), di (splats), ed (cash), the
+    // piece after the last ";".
+    EXPECT_EQ(r.skipped, 8);
     ASSERT_TRUE(r.firstError);
     EXPECT_EQ(r.firstError->Number, errTypeMismatch);
 

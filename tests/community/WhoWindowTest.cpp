@@ -79,6 +79,14 @@ TEST_F(WhoWindowTest, AWhoReplyFillsTheWhoWindowTheUserListAndTheGameRoom)
     EXPECT_EQ(room.ListPlayers->item(1)->text(), QStringLiteral("bob"));
     EXPECT_TRUE(room.LblPlayers->text().isEmpty());
 
+    // The buddy mark replaces the pictures the reply gave.
+    useGeneratedGraphics();
+    MarkWhoListUser(QStringLiteral("cy"));
+    EXPECT_EQ(QStringList({pictureOf(listed(0), 0), pictureOf(listed(2), 0), pictureOf(listed(2), 2)}),
+              QStringList({"", "Sun.ico", "100Splats"}));
+    EXPECT_TRUE(listed(0)->icon(0).isNull());
+    EXPECT_FALSE(listed(2)->icon(0).isNull());
+
     // Nobody listed: the who window and the game room empty, the user list kept.
     receive(ServerFrame('w', {"$w"}));
     EXPECT_EQ(who.Caption(), QStringLiteral("Who's Online - 0 Players Online."));
@@ -92,6 +100,22 @@ TEST_F(WhoWindowTest, AWhoReplyFillsTheWhoWindowTheUserListAndTheGameRoom)
     EXPECT_EQ(namesOf(userList()), QStringList({"ed", "gil"}));
     EXPECT_EQ(errorsLoggedBy(QStringLiteral("frmWho,Update")), 1);
     EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(WhoWindowTest, ASortedListKeepsTheReplysOrderAmongEqualTexts)
+{
+    frmWho& who = Forms::get<frmWho>();
+    const QByteArray reply = ServerFrame('w', {"b:20:R:1:x:T:1:0:5;A:10:R:1:x:T:1:0:5;c:20:R:1:x:T:1:0:5;"
+                                               "D:10:R:1:x:T:1:0:5;e:20:R:1:x:T:1:0:5"});
+    const QList<QPair<int, QStringList>> clicks = {{1, {"b", "c", "e", "A", "D"}},
+                                                   {1, {"A", "D", "b", "c", "e"}},
+                                                   {0, {"e", "D", "c", "b", "A"}}};
+    for (const auto& [column, names] : clicks) {
+        who.gridWhoWindow_ColumnClick(column);
+        receive(reply);
+        EXPECT_EQ(namesOf(*who.gridWhoWindow), names);
+        EXPECT_EQ(namesOf(userList()), names);
+    }
 }
 
 TEST_F(WhoWindowTest, SingleEntriesAddAndRemovePlayersAndKeepTheSlotTable)

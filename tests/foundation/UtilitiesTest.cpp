@@ -99,6 +99,15 @@ TEST(Conversions, RoundingHalvesToEvenAndStrictText)
     }
     EXPECT_THROW(CDbl(QString()), RuntimeError);
     EXPECT_EQ(CDbl(QStringLiteral("&H10")), 16);
+    // Plain digits, at and past the length that converts exactly, and digits
+    // with anything else in them.
+    EXPECT_EQ(CDbl(QStringLiteral("007")), 7);
+    EXPECT_EQ(CDbl(QStringLiteral("999999999999999")), 999999999999999.0);
+    EXPECT_EQ(CDbl(QStringLiteral("12345678901234567890")), 12345678901234567890.0);
+    EXPECT_EQ(CDbl(QStringLiteral(" 42")), 42);
+    EXPECT_EQ(CDbl(QStringLiteral("1e3")), 1000);
+    EXPECT_THROW(CDbl(QStringLiteral("4 2")), RuntimeError);
+    EXPECT_THROW(CDbl(QStringLiteral("\u0664\u0662")), RuntimeError);
     EXPECT_TRUE(CBool(QStringLiteral("true")));
     EXPECT_FALSE(CBool(QStringLiteral("FALSE")));
     EXPECT_TRUE(CBool(QStringLiteral("-1")));
