@@ -30,17 +30,6 @@ QString trimBlanks(const QString& text)
     return text.mid(first, last - first);
 }
 
-// A member row sorts by the list's sort column as text, ignoring case.
-class MemberRow : public QTreeWidgetItem {
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem& other) const override
-    {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
-    }
-};
-
 QLabel* numberLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -244,7 +233,7 @@ void frmTeams::RecvData(QString strRaw)
         if (listed.contains(m.Name))
             continue;
         listed.insert(m.Name);
-        rows.append(new MemberRow(QStringList{m.Name, m.Rank}));
+        rows.append(new ListViewRow(QStringList{m.Name, m.Rank}));
     }
     ListTeam->addTopLevelItems(rows);
     applySort();

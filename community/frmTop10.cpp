@@ -1,6 +1,7 @@
 #include "community/frmTop10.h"
 
 #include "community/Ranking.h"
+#include "foundation/Controls.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/Twips.h"
 #include "foundation/frmDebug.h"
@@ -20,18 +21,6 @@ struct Choice {
 const Choice kChoices[] = {
     {"Last Game Splats", "4"},   {"Top 10 Splats", "2"},      {"Top 10 Team Splats", "3"},
     {"Top 10 Login Hours", "5"}, {"Top 10 Total Worth", "6"},
-};
-
-// A row that sorts by its text without regard to letter case, as the
-// table's columns do.
-class RankingItem : public QTreeWidgetItem {
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem& other) const override
-    {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
-    }
 };
 
 } // namespace
@@ -114,7 +103,7 @@ void frmTop10::showRanking(const QString& raw, const QString& valueHeader, const
     const Ranking ranking = ParseRanking(raw);
     QList<QTreeWidgetItem*> items;
     for (const RankingRow& row : ranking.Rows) {
-        auto* item = new RankingItem({row.Name, row.Value, row.Date});
+        auto* item = new ListViewRow({row.Name, row.Value, row.Date});
         item->setData(0, Qt::UserRole, QStringLiteral("i") + QString::number(items.size()));
         item->setToolTip(1, row.Value);
         item->setToolTip(2, row.Date);

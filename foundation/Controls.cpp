@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTreeWidget>
 
 RichTextBox::RichTextBox(QWidget* parent)
     : QTextEdit(parent)
@@ -101,4 +102,10 @@ void StatusBar::setSimpleText(const QString& text)
     simple_->show();
     for (QLabel* p : panels_)
         p->hide();
+}
+
+bool ListViewRow::operator<(const QTreeWidgetItem& other) const
+{
+    const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+    return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
 }

@@ -1,11 +1,13 @@
 #pragma once
 // Controls the windows share: the rich-text box of the chat and log windows,
-// the picture box that the map views draw into, and the panelled status bar.
+// the picture box that the map views draw into, the panelled status bar and
+// the row of a list view in report form.
 
 #include <QLabel>
 #include <QPixmap>
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <QTreeWidgetItem>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -74,4 +76,12 @@ public:
 private:
     std::vector<QLabel*> panels_;
     QLabel* simple_;
+};
+
+// A row of a list view in report form: it sorts by the text of the list's
+// sort column, letter case aside, as such lists do.
+class ListViewRow : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override;
 };
