@@ -3,6 +3,7 @@
 // The game window's menu handlers, its buttons, the exit procedure and its
 // Connect command.
 
+#include "app/SettingsIO.h"
 #include "community/frmGame.h"
 #include "community/frmNews.h"
 #include "community/frmRanks.h"
@@ -14,7 +15,6 @@
 #include "connection/frmConnect.h"
 #include "foundation/MenuState.h"
 #include "foundation/RuntimeError.h"
-#include "foundation/SettingsIO.h"
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"

@@ -1,7 +1,7 @@
+#include "app/Startup.h"
 #include "foundation/Application.h"
 #include "foundation/Forms.h"
 #include "foundation/RuntimeError.h"
-#include "foundation/Startup.h"
 #include "platform/QtServices.h"
 
 int main(int argc, char** argv)
