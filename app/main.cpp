@@ -1,3 +1,4 @@
+#include "app/Links.h"
 #include "app/Startup.h"
 #include "foundation/Application.h"
 #include "foundation/Forms.h"
@@ -8,6 +9,7 @@ int main(int argc, char** argv)
 {
     QuelvarApplication app(argc, argv);
     platform::install(std::make_unique<platform::QtServices>());
+    InstallProgramLinks();
     int result = 0;
     try {
         Main();

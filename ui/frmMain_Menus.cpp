@@ -3,7 +3,6 @@
 // The game window's menu handlers, its buttons, the exit procedure and its
 // Connect command.
 
-#include "app/SettingsIO.h"
 #include "community/frmGame.h"
 #include "community/frmNews.h"
 #include "community/frmRanks.h"
@@ -14,6 +13,7 @@
 #include "community/frmWho.h"
 #include "connection/frmConnect.h"
 #include "foundation/MenuState.h"
+#include "foundation/ProgramLinks.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
@@ -147,7 +147,7 @@ void frmMain::mnuFileExit_Click()
     DoEvents();
     ResetWorld();
     CloseGameSocket();
-    SaveSettings();
+    LinkedSaveSettings();
 }
 
 // ---- View ----
