@@ -2,8 +2,8 @@
 // What the foundation's windows and the game window's Exit need from the
 // layers above them (the main window, the game window's send, the settings
 // save), reached without including them: the top layer installs the real
-// procedures once, before any window is used. Until then each asks nothing
-// of anyone.
+// procedures once, before any window is used. Without them the error-log
+// window sends nothing and Exit only ends the program.
 
 #include <QString>
 #include <functional>

@@ -41,8 +41,8 @@ public:
     // When false, EndProgram only records (the fuzzer goes on).
     bool endThrows = true;
     // When false, nothing is recorded: only the effects on the world and the
-    // answers remain (the fuzzer reads no record, and writing it cost more
-    // than the messages themselves).
+    // answers remain (the fuzzer reads no record, and writing it slowed every
+    // input down).
     bool keepRecord = true;
 
     // The texts written into one box.
