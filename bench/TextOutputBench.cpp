@@ -6,6 +6,9 @@
 #include "foundation/TextOutput.h"
 
 #include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -61,29 +64,72 @@ void BM_AddTextChatLine(benchmark::State& state)
 }
 BENCHMARK(BM_AddTextChatLine)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// The same two runs (a bold name, then the message and a new block) written
+// straight into a read-only box without undo, the scroll bar moved to its end
+// after each line: the cost of the text layout alone, as a baseline.
+void addBareLine(QTextEdit& box, const QTextCharFormat& name, const QTextCharFormat& message, int i)
+{
+    QTextCursor cursor(box.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("Player%1: ").arg(i % 97), name);
+    cursor.insertText(QStringLiteral("anyone up for a game on the north field? meet at the store %1").arg(i), message);
+    cursor.insertBlock();
+    box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+}
+
+struct LineCosts {
+    double firstUs = 0;  // per line over the first thousand lines
+    double lastUs = 0;   // per line over the last thousand of 100,000
+};
+
+template <class AddLine>
+LineCosts costOf100kLines(AddLine addLine)
+{
+    LineCosts costs;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 100000; ++i) {
+        if (i == 1000)
+            costs.firstUs = timer.nsecsElapsed() / 1000.0 / 1000;
+        if (i == 99000)
+            timer.restart();
+        addLine(i);
+        if (i % 50 == 0)
+            QCoreApplication::processEvents();
+    }
+    costs.lastUs = timer.nsecsElapsed() / 1000.0 / 1000;
+    return costs;
+}
+
 // 100,000 lines into one box, as a long session would: the cost per line of
-// the first and the last thousand lines.
+// the first and the last thousand lines, through AddText and through the
+// bare loop, one after the other in the same run.
 void BM_AddText100kLines(benchmark::State& state)
 {
     configureChatFont();
     for (auto _ : state) {
         auto box = makeBox();
-        QElapsedTimer timer;
-        double firstUs = 0;
-        double lastUs = 0;
-        timer.start();
-        for (int i = 0; i < 100000; ++i) {
-            if (i == 1000)
-                firstUs = timer.nsecsElapsed() / 1000.0 / 1000;
-            if (i == 99000)
-                timer.restart();
-            addChatLine(*box, i);
-            if (i % 50 == 0)
-                QCoreApplication::processEvents();
-        }
-        lastUs = timer.nsecsElapsed() / 1000.0 / 1000;
-        state.counters["first_1000_us_per_line"] = firstUs;
-        state.counters["last_1000_us_per_line"] = lastUs;
+        const LineCosts added = costOf100kLines([&](int i) { addChatLine(*box, i); });
+        box.reset();
+
+        QTextEdit bare;
+        bare.setReadOnly(true);
+        bare.setUndoRedoEnabled(false);
+        bare.resize(900, 250);
+        bare.show();
+        QTextCharFormat name;
+        name.setFontWeight(QFont::Bold);
+        name.setForeground(QColor(128, 0, 0));
+        QTextCharFormat message;
+        message.setForeground(QColor(192, 64, 64));
+        const LineCosts baseline = costOf100kLines([&](int i) { addBareLine(bare, name, message, i); });
+
+        state.counters["first_1000_us_per_line"] = added.firstUs;
+        state.counters["last_1000_us_per_line"] = added.lastUs;
+        state.counters["bare_first_1000_us_per_line"] = baseline.firstUs;
+        state.counters["bare_last_1000_us_per_line"] = baseline.lastUs;
+        state.counters["last_to_first"] = added.lastUs / added.firstUs;
+        state.counters["last_to_bare_last"] = added.lastUs / baseline.lastUs;
     }
 }
 BENCHMARK(BM_AddText100kLines)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTreeWidget>
 
 RichTextBox::RichTextBox(QWidget* parent)
@@ -12,6 +14,13 @@ RichTextBox::RichTextBox(QWidget* parent)
     setUndoRedoEnabled(false);
     setAcceptRichText(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Every paragraph runs left to right, as in the game's rich-text boxes.
+    // Said once for the whole box, it also spares the layout a look through
+    // each paragraph's text for its direction, which grew dearer with every
+    // line a long chat had added to the box.
+    QTextOption option = document()->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    document()->setDefaultTextOption(option);
 }
 
 PictureBox::PictureBox(QWidget* parent)

@@ -13,13 +13,9 @@ namespace {
 // with the terminating NUL).
 constexpr qsizetype kMaxValue = 4999;
 
-QStringList readLines(const QString& fileName, bool* exists)
+QStringList linesOf(const QByteArray& contents)
 {
-    QFile f(fileName);
-    *exists = f.open(QIODevice::ReadOnly);
-    if (!*exists)
-        return {};
-    QStringList lines = FromAnsi(f.readAll()).split(QLatin1Char('\n'));
+    QStringList lines = FromAnsi(contents).split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
@@ -87,12 +83,22 @@ Location locate(const QStringList& lines, const QString& section, const QString&
     return at;
 }
 
+// The file's bytes; false when it cannot be read (a missing file reads as
+// empty).
+bool readFile(const QString& fileName, QByteArray* contents)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    *contents = f.readAll();
+    return true;
+}
+
 } // namespace
 
-QString ReadINI(const QString& fileName, const QString& section, const QString& key)
+QString ReadINIText(const QByteArray& contents, const QString& section, const QString& key)
 {
-    bool exists = false;
-    const QStringList lines = readLines(fileName, &exists);
+    const QStringList lines = linesOf(contents);
     const Location at = locate(lines, section, key);
     if (at.key < 0)
         return QString();
@@ -104,12 +110,9 @@ QString ReadINI(const QString& fileName, const QString& section, const QString& 
     return value.left(kMaxValue);
 }
 
-bool WriteINI(const QString& fileName, const QString& section, const QString& key, const QString& value)
+QByteArray WriteINIText(const QByteArray& contents, const QString& section, const QString& key, const QString& value)
 {
-    bool exists = false;
-    QStringList lines = readLines(fileName, &exists);
-    if (!exists && QFile::exists(fileName))
-        return false;  // there, but not readable: leave it alone
+    QStringList lines = linesOf(contents);
     const QString entry = key + QLatin1Char('=') + value;
     const Location at = locate(lines, section, key);
     if (at.key >= 0)
@@ -118,15 +121,29 @@ bool WriteINI(const QString& fileName, const QString& section, const QString& ke
         lines.insert(at.lastEntry + 1, entry);
     else
         lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += ToAnsi(line) + "\r\n";
+    return bytes;
+}
 
+QString ReadINI(const QString& fileName, const QString& section, const QString& key)
+{
+    QByteArray contents;
+    readFile(fileName, &contents);
+    return ReadINIText(contents, section, key);
+}
+
+bool WriteINI(const QString& fileName, const QString& section, const QString& key, const QString& value)
+{
+    QByteArray contents;
+    if (!readFile(fileName, &contents) && QFile::exists(fileName))
+        return false;  // there, but not readable: leave it alone
     // Written to a temporary file and renamed, so that a failed write never
     // leaves half a file behind.
     QSaveFile out(fileName);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += ToAnsi(line) + "\r\n";
-    out.write(bytes);
+    out.write(WriteINIText(contents, section, key, value));
     return out.commit();
 }

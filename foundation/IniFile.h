@@ -5,6 +5,7 @@
 // one key creates the file, the section and the key as needed and keeps the
 // rest of the file as it was. The files are in the Windows-1252 code page.
 
+#include <QByteArray>
 #include <QString>
 
 // The value of the key in the section, or the empty text when the file, the
@@ -16,3 +17,8 @@ QString ReadINI(const QString& fileName, const QString& section, const QString& 
 // and the key when missing. False when the file could not be written (it is
 // then left as it was).
 bool WriteINI(const QString& fileName, const QString& section, const QString& key, const QString& value);
+
+// The same on a file's bytes in memory: the value ReadINI would give for a
+// file holding these bytes, and the bytes WriteINI would write over them.
+QString ReadINIText(const QByteArray& contents, const QString& section, const QString& key);
+QByteArray WriteINIText(const QByteArray& contents, const QString& section, const QString& key, const QString& value);

@@ -1,7 +1,6 @@
 #include "foundation/frmDebug.h"
 
-#include "ui/frmBack.h"
-#include "ui/frmMain.h"
+#include "foundation/ProgramLinks.h"
 
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -29,10 +28,10 @@ frmDebug::frmDebug()
 
 void frmDebug::Form_Load()
 {
-    if (frmBack* owner = Forms::find<frmBack>())
+    if (QWidget* owner = LinkedMainWindow())
         move(owner->geometry().center() - rect().center());
     TabStrip1->setCurrentIndex(0);
-    Forms::get<frmMain>().Server(QStringLiteral("e"), QStringLiteral("1"));
+    LinkedServer(QStringLiteral("e"), QStringLiteral("1"));
 }
 
 void frmDebug::AddToLog(const QString& strForm, const QString& strFunction, const ErrObject& objErr)
@@ -49,8 +48,7 @@ void frmDebug::AddToLog(const QString& strForm, const QString& strFunction, cons
 
 void frmDebug::TabStrip1_Click()
 {
-    Forms::get<frmMain>().Server(QStringLiteral("e"), TabStrip1->currentIndex() == 0 ? QStringLiteral("1")
-                                                                                      : QStringLiteral("0"));
+    LinkedServer(QStringLiteral("e"), TabStrip1->currentIndex() == 0 ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void AddToLog(const QString& strForm, const QString& strFunction, const ErrObject& objErr)

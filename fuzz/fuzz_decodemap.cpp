@@ -11,13 +11,36 @@
 #include <cstdlib>
 
 namespace {
-bool isTerrainTile(qint16 t) { return (t >= 1 && t <= 4) || (t >= 6 && t <= 39); }
+// The target's own walks over the grid are not code under test: they run
+// without coverage tracing, which made them cost as much as the decode.
+#define NOT_TRACED __attribute__((no_sanitize("coverage")))
+
+NOT_TRACED bool isTerrainTile(qint16 t) { return (t >= 1 && t <= 4) || (t >= 6 && t <= 39); }
+
+NOT_TRACED bool onlyTerrainTiles(const MapLayer& layer)
+{
+    for (int i = 0; i < kMapCells * kMapCells; ++i)
+        if (!isTerrainTile(layer.data()[i]))
+            return false;
+    return true;
+}
+
+// Open ground everywhere, copied in one piece before every input.
+NOT_TRACED const MapLayer& ground()
+{
+    static const MapLayer layer = [] {
+        MapLayer l;
+        l.fill(1);
+        return l;
+    }();
+    return layer;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     World& w = world();
-    w.MapTerrain.fill(1);
+    w.MapTerrain = ground();
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     // An input starting with 0xFE picks its own map size from the next four
@@ -37,8 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.MapWidth = w.MapHeight = kMapCells;
     w.MaxX = w.MaxY = kMapCells - 1;
     DecodeMap(FromAnsi(bytes));
-    for (int i = 0; i < kMapCells * kMapCells; ++i)
-        if (!isTerrainTile(w.MapTerrain.data()[i]))
-            std::abort();
+    if (!onlyTerrainTiles(w.MapTerrain))
+        std::abort();
     return 0;
 }

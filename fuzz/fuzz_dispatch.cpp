@@ -8,21 +8,18 @@
 #include "foundation/MenuState.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
+#include "fuzz/ScratchFolder.h"
 #include "platform/Services.h"
 #include "tests/support/QuietServices.h"
 #include "tests/support/RecordingWindows.h"
 #include "tests/support/StartedWorld.h"
 #include "world/WorldState.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 
 namespace {
-
-QTemporaryDir* g_folder = nullptr;
 
 // The world as start-up leaves it, copied into place before every input.
 const World& startedWorld()
@@ -47,9 +44,9 @@ void startWorld()
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // The ban message writes the settings store: keep it away from the user's.
-    g_folder = new QTemporaryDir();
-    qputenv("XDG_CONFIG_HOME", g_folder->path().toLocal8Bit());
-    settings().MapPath = g_folder->path() + QStringLiteral("/Map/");
+    const QString folder = ScratchFolder().path();
+    qputenv("XDG_CONFIG_HOME", folder.toLocal8Bit());
+    settings().MapPath = folder + QStringLiteral("/Map/");
     settings().SoundOn = true;
     platform::install(std::make_unique<QuietServices>());
     return 0;
@@ -60,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     startWorld();
     RecordingWindows windows;
     windows.endThrows = false;
+    windows.keepRecord = false;
     if (size == 0)
         return 0;
     const size_t chunks = 1 + data[0] % 4;

@@ -13,8 +13,8 @@
 #include "community/frmWho.h"
 #include "connection/frmConnect.h"
 #include "foundation/MenuState.h"
+#include "foundation/ProgramLinks.h"
 #include "foundation/RuntimeError.h"
-#include "foundation/SettingsIO.h"
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
@@ -147,7 +147,7 @@ void frmMain::mnuFileExit_Click()
     DoEvents();
     ResetWorld();
     CloseGameSocket();
-    SaveSettings();
+    LinkedSaveSettings();
 }
 
 // ---- View ----

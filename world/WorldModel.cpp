@@ -4,6 +4,9 @@
 #include "foundation/Utilities.h"
 #include "platform/Services.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 constexpr qint16 kEmpty = -1;
 constexpr qint16 kMark = 5;
@@ -20,14 +23,62 @@ void forEachMapCell(Fn fn)
             fn(x, y);
 }
 
+// True when every cell of x 0..MaxX, y 0..MaxY lies in the grid, so that a
+// walk over them cannot fail half-way.
+bool mapSizeInGrid() { return world().MaxX < kMapCells && world().MaxY < kMapCells; }
+
+// Sets count cells from first on to the value. An empty cell (-1) is all
+// ones byte for byte, so a clear is one memset: the same as a loop in an
+// optimised build, and far cheaper in the sanitizer and fuzzing builds, which
+// step a loop one checked comparison at a time.
+void setCells(qint16* first, qsizetype count, qint16 value)
+{
+    if (count <= 0)
+        return;
+    if (value == kEmpty)
+        std::memset(first, 0xFF, static_cast<size_t>(count) * sizeof(qint16));
+    else
+        std::fill_n(first, count, value);
+}
+
+// Sets x 0..MaxX, y 0..MaxY of the layer to the value a row at a time (the
+// map size must lie in the grid): a reset or a game's start or end writes
+// every cell of the map and should cost no more than the memory it writes.
+void fillOverMap(MapLayer& layer, qint16 value)
+{
+    const int maxX = world().MaxX;
+    const int maxY = world().MaxY;
+    if (maxX < 0 || maxY < 0)
+        return;
+    if (maxX == kMapCells - 1) {
+        setCells(layer.data(), qsizetype(maxY + 1) * kMapCells, value);
+        return;
+    }
+    for (int y = 0; y <= maxY; ++y)
+        setCells(layer.data() + y * kMapCells, maxX + 1, value);
+}
+
 void clearOverMap(MapLayer& layer)
 {
+    if (mapSizeInGrid()) {
+        fillOverMap(layer, kEmpty);
+        return;
+    }
+    // Past the grid: cell by cell, so the error arises where the walk leaves
+    // it, with the cells before it cleared.
     forEachMapCell([&](int x, int y) { layer.set(x, y, kEmpty); });
 }
 
 void clearOverlaysOverMap(bool terrainToo)
 {
     World& w = world();
+    if (mapSizeInGrid()) {
+        for (MapLayer* layer : {&w.MapAmmo, &w.MapSplats, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks})
+            fillOverMap(*layer, kEmpty);
+        if (terrainToo)
+            fillOverMap(w.MapTerrain, 1);
+        return;
+    }
     forEachMapCell([&](int x, int y) {
         w.MapAmmo.set(x, y, kEmpty);
         w.MapSplats.set(x, y, kEmpty);
@@ -83,7 +134,7 @@ void ResetWorldModel()
 void ClearSplatLayer() { clearOverMap(world().MapSplats); }
 void ClearAmmoLayer() { clearOverMap(world().MapAmmo); }
 void ClearObjectLayer() { clearOverMap(world().MapObjects); }
-void ClearMarkLayer() { world().MapMarks.fill(kEmpty); }
+void ClearMarkLayer() { setCells(world().MapMarks.data(), qsizetype(kMapCells) * kMapCells, kEmpty); }
 
 void ClearDynamicLayers()
 {

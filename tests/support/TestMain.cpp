@@ -1,7 +1,9 @@
 // The main of every test program: the offscreen platform, a configuration
 // folder of the test run's own (set before the first settings access), the
-// application object the client uses, then GoogleTest.
+// application object and the links between the layers the client uses, then
+// GoogleTest.
 
+#include "app/Links.h"
 #include "foundation/Application.h"
 
 #include <QTemporaryDir>
@@ -15,6 +17,7 @@ int main(int argc, char** argv)
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QuelvarApplication app(argc, argv);
+    InstallProgramLinks();
     ::testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }

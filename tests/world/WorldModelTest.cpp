@@ -66,6 +66,29 @@ TEST_F(WorldTest, LayerClearsFollowTheMapSizeExceptMarks)
     EXPECT_EQ(w.MapObjects.get(149, 149), 3);
 }
 
+TEST_F(WorldTest, ClearsPastTheGridRaiseWhereTheWalkLeavesIt)
+{
+    World& w = world();
+    // Columns first: one column too many clears the whole grid, then fails.
+    w.MaxX = 150;
+    w.MapSplats.fill(3);
+    expectOutOfRange([] { ClearSplatLayer(); });
+    EXPECT_EQ(count(w.MapSplats, -1), kAll);
+
+    // One row too many fails at the end of the first column.
+    w.MaxX = 149;
+    w.MaxY = 150;
+    w.MapAmmo.fill(3);
+    w.MapBots.fill(3);
+    expectOutOfRange([] { ClearAmmoLayer(); });
+    EXPECT_EQ(count(w.MapAmmo, -1), kMapCells);
+    EXPECT_EQ(w.MapAmmo.get(0, 149), -1);
+    EXPECT_EQ(w.MapAmmo.get(1, 0), 3);
+    // A reset stops at the same cell, after the overlays of the cells before it.
+    expectOutOfRange([] { ResetWorldModel(); });
+    EXPECT_EQ(count(w.MapBots, -1), kMapCells);
+}
+
 TEST_F(WorldTest, SetPlayerOnMapChecksTheSlotFirstThenThePosition)
 {
     World& w = world();

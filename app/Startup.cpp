@@ -1,10 +1,10 @@
-#include "foundation/Startup.h"
+#include "app/Startup.h"
 
+#include "app/SettingsIO.h"
 #include "connection/frmConnect.h"
 #include "foundation/MenuState.h"
 #include "foundation/OptionsState.h"
 #include "foundation/RuntimeError.h"
-#include "foundation/SettingsIO.h"
 #include "foundation/SettingsState.h"
 #include "platform/Endpoints.h"
 #include "platform/SettingsStore.h"

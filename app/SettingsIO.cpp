@@ -1,4 +1,4 @@
-#include "foundation/SettingsIO.h"
+#include "app/SettingsIO.h"
 
 #include "community/frmShop.h"
 #include "community/frmWho.h"
