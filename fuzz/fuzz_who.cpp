@@ -94,6 +94,16 @@ QByteArray frame(char command, std::initializer_list<QByteArray> fields)
 
 QTemporaryDir* g_folder = nullptr;
 
+const World& startedWorld()
+{
+    static const World started = [] {
+        World w;
+        StartWorld(w);
+        return w;
+    }();
+    return started;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -101,17 +111,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     g_folder = new QTemporaryDir();
     qputenv("XDG_CONFIG_HOME", g_folder->path().toLocal8Bit());
     platform::install(std::make_unique<QuietServices>());
+    world() = startedWorld();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const World started = [] {
-        World w;
-        StartWorld(w);
-        return w;
-    }();
-    world() = started;
+    // A who reply and single entries change nothing of the world but its
+    // player slots: only they go back to the start, not the whole map.
+    world().PlayerSlots = startedWorld().PlayerSlots;
     resetConnectionState();
 
     // The payload can hold no byte that frames or separates fields.
@@ -119,6 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     payload.removeIf([](char c) { return c == '\0' || c == '\x01' || c == '\xA6'; });
     WhoWindows windows;
     windows.endThrows = false;
+    windows.keepRecord = false;
     QByteArray stream = frame('w', {payload});
     const QList<QByteArray> entries = payload.split(';');
     for (qsizetype i = 0; i < entries.size() && i < 40; ++i) {
