@@ -21,20 +21,9 @@
 
 namespace {
 
-// The world as start-up leaves it, copied into place before every input.
-const World& startedWorld()
-{
-    static const World started = [] {
-        World w;
-        StartWorld(w);
-        return w;
-    }();
-    return started;
-}
-
 void startWorld()
 {
-    world() = startedWorld();
+    world() = StartedWorld();
     resetConnectionState();
     connection().UserName = QStringLiteral("ann");
 }

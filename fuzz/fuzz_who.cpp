@@ -8,6 +8,7 @@
 #include "community/WhoData.h"
 #include "connection/ConnectionState.h"
 #include "connection/Dispatcher.h"
+#include "fuzz/ScratchFolder.h"
 #include "platform/Services.h"
 #include "tests/support/QuietServices.h"
 #include "tests/support/RecordingWindows.h"
@@ -15,7 +16,6 @@
 #include "world/WorldState.h"
 
 #include <QSet>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -92,26 +92,14 @@ QByteArray frame(char command, std::initializer_list<QByteArray> fields)
     return b;
 }
 
-QTemporaryDir* g_folder = nullptr;
-
-const World& startedWorld()
-{
-    static const World started = [] {
-        World w;
-        StartWorld(w);
-        return w;
-    }();
-    return started;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    g_folder = new QTemporaryDir();
-    qputenv("XDG_CONFIG_HOME", g_folder->path().toLocal8Bit());
+    // Nothing here should reach the user's settings store.
+    qputenv("XDG_CONFIG_HOME", ScratchFolder().path().toLocal8Bit());
     platform::install(std::make_unique<QuietServices>());
-    world() = startedWorld();
+    world() = StartedWorld();
     return 0;
 }
 
@@ -119,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // A who reply and single entries change nothing of the world but its
     // player slots: only they go back to the start, not the whole map.
-    world().PlayerSlots = startedWorld().PlayerSlots;
+    world().PlayerSlots = StartedWorld().PlayerSlots;
     resetConnectionState();
 
     // The payload can hold no byte that frames or separates fields.

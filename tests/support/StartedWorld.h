@@ -19,3 +19,14 @@ inline void StartWorld(World& w)
         w.Shops[i] = Shop{static_cast<qint16>(12 + i), QString::fromLatin1(names[i]), xs[i], ys[i]};
     w.Pos = Point2{7, 7};
 }
+
+// One world as start-up leaves it, made once, to copy into place.
+inline const World& StartedWorld()
+{
+    static const World started = [] {
+        World w;
+        StartWorld(w);
+        return w;
+    }();
+    return started;
+}
