@@ -77,6 +77,13 @@ void destroyAll()
 }
 } // namespace Forms
 
+QFont FormFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 FormBase::~FormBase()
 {
     // A form destroyed by its parent widget leaves the registry too.

@@ -8,6 +8,7 @@
 //   Forms::unload<frmWho>()     query-unload, unload, then destroy it
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <typeindex>
@@ -108,11 +109,18 @@ private:
     bool unloading_ = false;
 };
 
+// The face every window is laid out for: positions and widths in twips fit
+// an 8-point sans serif, and the desktop's own face (often 9 to 11 points and
+// wider) would cut texts. Controls that name a font of their own keep it.
+QFont FormFont();
+
 // A form on a given widget class: class frmWho : public Form<QWidget> { ... };
 template <class Base>
 class Form : public Base, public FormBase {
 public:
-    using Base::Base;
+    // The face is set before the form's own constructor places its controls,
+    // so that every control starts from it.
+    Form() { this->setFont(FormFont()); }
     QWidget* formWidget() override { return this; }
 
 protected:
