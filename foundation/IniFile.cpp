@@ -1,9 +1,9 @@
 #include "foundation/IniFile.h"
 
 #include "foundation/Ansi.h"
+#include "foundation/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <optional>
 
@@ -139,11 +139,5 @@ bool WriteINI(const QString& fileName, const QString& section, const QString& ke
     QByteArray contents;
     if (!readFile(fileName, &contents) && QFile::exists(fileName))
         return false;  // there, but not readable: leave it alone
-    // Written to a temporary file and renamed, so that a failed write never
-    // leaves half a file behind.
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(WriteINIText(contents, section, key, value));
-    return out.commit();
+    return WriteWholeFile(fileName, WriteINIText(contents, section, key, value));
 }

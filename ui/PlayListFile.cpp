@@ -3,11 +3,11 @@
 #include "foundation/Ansi.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
+#include "foundation/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 constexpr char kQuote = '"';
@@ -79,8 +79,6 @@ void WritePlayListFile(const QString& fileName, const QStringList& paths)
     const QString folder = QFileInfo(fileName).absolutePath();
     if (!QDir().mkpath(folder))
         Raise(errPathNotFound, QStringLiteral("Path not found: ") + folder);
-    QSaveFile file(fileName);
-    const QByteArray bytes = FormatPlayList(paths);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        Raise(errPermissionDenied, file.errorString() + QStringLiteral(": ") + fileName);
+    if (QString error; !WriteWholeFile(fileName, FormatPlayList(paths), &error))
+        Raise(errPermissionDenied, error + QStringLiteral(": ") + fileName);
 }

@@ -28,7 +28,6 @@ QString PlayListFileName();
 QStringList ReadPlayListFile(const QString& fileName);
 
 // Replaces the file with one holding the paths, creating its folder when it
-// is missing. The new file is written beside the old one and put in its
-// place only when complete, so a failed write leaves the old file whole; the
-// failure raises a run-time error.
+// is missing; written whole (foundation/WholeFile.h). A failure raises a
+// run-time error.
 void WritePlayListFile(const QString& fileName, const QStringList& paths);

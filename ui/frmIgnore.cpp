@@ -1,6 +1,7 @@
 #include "ui/frmIgnore.h"
 
 #include "foundation/SettingsState.h"
+#include "foundation/WholeFile.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
 #include "ui/FixedWindow.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -99,43 +99,64 @@ void frmIgnore::InsertSorted(const QString& name)
 
 void frmIgnore::SaveIgnoreList(bool report)
 {
+    const QString procedure = QStringLiteral("SaveIgnoreList");
+    if (unread_) {
+        // The file holds names the list has not got: they join the list
+        // before it is written, and while they cannot be read the file is
+        // left alone.
+        const std::optional<QStringList> held = ReadIgnoreList(procedure, report);
+        if (!held) {
+            unsaved_ = true;
+            return;
+        }
+        for (const QString& name : *held)
+            if (!Names().contains(name))
+                InsertSorted(name);
+    }
     const QString path = IgnoreFile();
     QDir().mkpath(QFileInfo(path).path());
-    // Written beside the old file and put in its place only when complete.
-    QSaveFile file(path);
-    const QByteArray bytes = IgnoreFileBytes(Names());
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        unsaved_ = false;
+    if (QString error; !WriteWholeFile(path, IgnoreFileBytes(Names()), &error)) {
+        unsaved_ = true;
+        if (report)
+            AddToLog(kForm, procedure,
+                     ErrObject{kFileAccessError, QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + error});
         return;
     }
-    unsaved_ = true;
-    if (report)
-        AddToLog(kForm, QStringLiteral("SaveIgnoreList"),
-                 ErrObject{kFileAccessError, QStringLiteral("Cannot write ") + path + QStringLiteral(": ") +
-                                                 file.errorString()});
+    unsaved_ = false;
+}
+
+std::optional<QStringList> frmIgnore::ReadIgnoreList(const QString& procedure, bool report)
+{
+    QFile file(IgnoreFile());
+    if (!file.exists()) {
+        unread_ = false;
+        return QStringList();
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        unread_ = true;
+        if (report)
+            AddToLog(kForm, procedure,
+                     ErrObject{kFileAccessError, QStringLiteral("Cannot read ") + file.fileName() +
+                                                     QStringLiteral(", so the list is not written over it: ") +
+                                                     file.errorString()});
+        return std::nullopt;
+    }
+    unread_ = false;
+    const IgnoreFileContents contents = ReadIgnoreFile(file.readAll());
+    if (contents.Problem.Number != 0 && report)
+        AddToLog(kForm, procedure, contents.Problem);
+    QStringList names = contents.Names;
+    std::stable_sort(names.begin(), names.end(), IgnoreNameLess);
+    return names;
 }
 
 void frmIgnore::LoadIgnoreList()
 {
-    QFile file(IgnoreFile());
-    if (!file.exists()) {
+    // An unreadable file leaves the list as it is rather than lose names.
+    if (const std::optional<QStringList> names = ReadIgnoreList(QStringLiteral("LoadIgnoreList"), true)) {
         lstIgnored->clear();
-        return;
+        lstIgnored->addItems(*names);
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        // The list stays as it is rather than lose names the file may hold.
-        AddToLog(kForm, QStringLiteral("LoadIgnoreList"),
-                 ErrObject{kFileAccessError, QStringLiteral("Cannot read ") + file.fileName() +
-                                                 QStringLiteral(": ") + file.errorString()});
-        return;
-    }
-    const IgnoreFileContents contents = ReadIgnoreFile(file.readAll());
-    QStringList names = contents.Names;
-    std::stable_sort(names.begin(), names.end(), IgnoreNameLess);
-    lstIgnored->clear();
-    lstIgnored->addItems(names);
-    if (contents.Problem.Number != 0)
-        AddToLog(kForm, QStringLiteral("LoadIgnoreList"), contents.Problem);
 }
 
 // ---- public procedures ----

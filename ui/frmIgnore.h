@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
+#include <optional>
 
 class frmIgnore : public Form<QDialog> {
     Q_OBJECT
@@ -57,10 +58,17 @@ private:
     // A failed write is recorded in the error log when asked to report.
     void SaveIgnoreList(bool report = true);
     void LoadIgnoreList();
+    // The names of the file in the list's order (none when there is no
+    // file); nothing when the file is there but cannot be read, recorded in
+    // the error log under the procedure when asked to report.
+    std::optional<QStringList> ReadIgnoreList(const QString& procedure, bool report);
     // Puts the name in its place in the sorted list.
     void InsertSorted(const QString& name);
 
     // Set while the list holds changes that could not be written; the file
     // is not read over them until a save succeeds.
     bool unsaved_ = false;
+    // Set while the file is there but could not be read: the list lacks its
+    // names, so it is not written over the file until a read succeeds.
+    bool unread_ = false;
 };

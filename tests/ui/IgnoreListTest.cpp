@@ -4,8 +4,10 @@
 
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
+#include "support/OrdinaryUser.h"
 #include "ui/frmChat.h"
 #include "ui/frmIgnore.h"
+#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -124,4 +126,37 @@ TEST_F(IgnoreListTest, DamagedFilesAndMissingFoldersLoseNoNames)
     EXPECT_TRUE(log().contains(QStringLiteral("Error #75 Cannot write"))) << log().toStdString();
     ignore().Form_GotFocus();
     EXPECT_EQ(ignore().Names(), (QStringList{"cy", "dee"}));
+}
+
+TEST_F(IgnoreListTest, AFileThatCannotBeReadIsNotWrittenOverAndItsNamesJoinTheListOnceItCanBe)
+{
+    writeFile(QStringLiteral("Dat/Ignore.Dat"), " 2 \r\nann\r\nbob\r\n");
+    const QString path = programFolder() + QStringLiteral("/Dat/Ignore.Dat");
+    OrdinaryUser::setMode(programFolder(), 0755);
+    OrdinaryUser::setMode(programFolder() + QStringLiteral("/Dat"), 0777);
+    OrdinaryUser::setMode(path, 0222);
+    setOnline({QStringLiteral("cy"), QStringLiteral("dee")});
+    {
+        const OrdinaryUser player;
+        if (!player.ok())
+            GTEST_SKIP() << "cannot act as an ordinary user here";
+        game().mnuIgnoreList->trigger();
+        QApplication::setActiveWindow(&ignore());
+        EXPECT_TRUE(ignore().Names().isEmpty());
+        QTest::mouseClick(ignore().cmdUpdate, Qt::LeftButton);
+        pickOnline(QStringLiteral("cy"));
+        QTest::mouseClick(ignore().cmdAdd, Qt::LeftButton);
+        activate();  // the ignore window loses the focus
+    }
+    EXPECT_EQ(file(), QByteArray(" 2 \r\nann\r\nbob\r\n"));
+    EXPECT_TRUE(log().contains(QStringLiteral("Error #75 Cannot read ") + path +
+                               QStringLiteral(", so the list is not written over it")))
+        << log().toStdString();
+
+    OrdinaryUser::setMode(path, 0666);
+    QApplication::setActiveWindow(&ignore());
+    pickOnline(QStringLiteral("dee"));
+    QTest::mouseClick(ignore().cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(ignore().Names(), (QStringList{"ann", "bob", "cy", "dee"}));
+    EXPECT_EQ(file(), QByteArray(" 4 \r\nann\r\nbob\r\ncy\r\ndee\r\n"));
 }
