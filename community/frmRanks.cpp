@@ -1,5 +1,6 @@
 #include "community/frmRanks.h"
 
+#include "foundation/Controls.h"
 #include "foundation/Twips.h"
 #include "ui/FixedWindow.h"
 
@@ -47,7 +48,7 @@ frmRanks::frmRanks()
     cmdExit = new QPushButton(QStringLiteral("Done"), this);
     cmdExit->setGeometry(toPixels(2280), toPixels(2865), toPixels(1590), toPixels(375));
 
-    connect(lstRanks, &QListWidget::currentItemChanged, this, [this] { lstRanks_Click(); });
+    OnListBoxClick(lstRanks, [this] { lstRanks_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 }
 
@@ -60,9 +61,10 @@ void frmRanks::Form_Load()
 
 void frmRanks::lstRanks_Click()
 {
-    const QListWidgetItem* selected = lstRanks->currentItem();
-    if (!selected)
+    const QList<QListWidgetItem*> picked = lstRanks->selectedItems();
+    if (picked.isEmpty())
         return;
+    const QListWidgetItem* selected = picked.first();
     for (const Rank& r : kRanks) {
         if (selected->text() == QLatin1String(r.name)) {
             txtexp->setText(QLatin1String(r.experience));

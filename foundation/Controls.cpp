@@ -1,6 +1,7 @@
 #include "foundation/Controls.h"
 
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocument>
@@ -112,6 +113,42 @@ void StatusBar::setSimpleText(const QString& text)
     for (QLabel* p : panels_)
         p->hide();
 }
+
+namespace {
+// Tells a click that changed the selection, whose change already ran the
+// handler, from a click on the item already selected.
+class ListBoxClicks : public QObject {
+public:
+    ListBoxClicks(QListWidget* list, std::function<void()> handler)
+        : QObject(list)
+        , handler_(std::move(handler))
+    {
+        list->viewport()->installEventFilter(this);
+        connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+            changedByPress_ = true;
+            handler_();
+        });
+        connect(list, &QListWidget::itemClicked, this, [this] {
+            if (!changedByPress_)
+                handler_();
+        });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            changedByPress_ = false;
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+    bool changedByPress_ = false;
+};
+} // namespace
+
+void OnListBoxClick(QListWidget* list, std::function<void()> handler) { new ListBoxClicks(list, std::move(handler)); }
 
 bool ListViewRow::operator<(const QTreeWidgetItem& other) const
 {

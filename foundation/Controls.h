@@ -78,6 +78,13 @@ private:
     QLabel* simple_;
 };
 
+class QListWidget;
+
+// Runs the handler as a list box's click event runs: whenever the player
+// selects an item, by mouse or keys, and on every click of an item, the one
+// already selected too; not when the list merely takes the focus.
+void OnListBoxClick(QListWidget* list, std::function<void()> handler);
+
 // A row of a list view in report form: it sorts by the text of the list's
 // sort column, letter case aside, as such lists do.
 class ListViewRow : public QTreeWidgetItem {

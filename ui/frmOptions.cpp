@@ -1,5 +1,6 @@
 #include "ui/frmOptions.h"
 
+#include "foundation/Controls.h"
 #include "foundation/IniFile.h"
 #include "foundation/OptionsState.h"
 #include "foundation/RuntimeError.h"
@@ -163,8 +164,8 @@ frmOptions::frmOptions()
                           main->contentsMargins().right() + 4;
     setFixedSize(std::max({toPixels(4530), tabsWidth, minimumSizeHint().width()}), sizeHint().height());
 
-    connect(lstType, &QListWidget::itemSelectionChanged, this, &frmOptions::lstType_Click);
-    connect(lstSize, &QListWidget::itemSelectionChanged, this, &frmOptions::lstSize_Click);
+    OnListBoxClick(lstType, [this] { lstType_Click(); });
+    OnListBoxClick(lstSize, [this] { lstSize_Click(); });
     connect(chkShowChat, &QCheckBox::stateChanged, this, &frmOptions::chkShowChat_Click);
     connect(Command1, &QPushButton::clicked, this, &frmOptions::Command1_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
@@ -215,7 +216,7 @@ void frmOptions::Command1_Click()
 {
     const std::optional<int> n = WholeNumber(cmbButtons->currentText(), -32768, 32767);
     if (!n) {
-        Refuse(QStringLiteral("Buttons on Main Screen must be a whole number from 14 to 20."));
+        Refuse(QStringLiteral("Buttons on Main Screen must be a whole number from -32768 to 32767."));
         return;
     }
     // Read by the next start; written whatever the number is.

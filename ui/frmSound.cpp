@@ -1,5 +1,6 @@
 #include "ui/frmSound.h"
 
+#include "foundation/Controls.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -102,7 +104,7 @@ frmSound::frmSound()
     connect(cmdRemove, &QPushButton::clicked, this, &frmSound::cmdRemove_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &frmSound::cmdPlay_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmSound::cmdStop_Click);
-    connect(PlayList, &QListWidget::itemSelectionChanged, this, &frmSound::PlayList_Click);
+    OnListBoxClick(PlayList, [this] { PlayList_Click(); });
     connect(cmdDone, &QPushButton::clicked, this, &frmSound::cmdDone_Click);
 }
 
@@ -206,8 +208,15 @@ void frmSound::cmdAddDir_Click()
 
 void frmSound::cmdRemove_Click()
 {
-    if (const int index = ListIndex(); index >= 0)
-        delete PlayList->takeItem(index);
+    const int index = ListIndex();
+    if (index < 0)
+        return;
+    // The list would select the song that moves up into the gap; after a
+    // removal nothing is selected, and no click reaches the handler.
+    const QSignalBlocker quiet(PlayList);
+    delete PlayList->takeItem(index);
+    PlayList->setCurrentRow(-1);
+    PlayList->clearSelection();
 }
 
 void frmSound::cmdPlay_Click()

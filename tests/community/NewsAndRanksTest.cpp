@@ -4,6 +4,7 @@
 #include "community/frmRanks.h"
 #include "foundation/SettingsState.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QTextBlock>
 
@@ -48,6 +49,9 @@ TEST_F(CommunityTest, RankNamesShowTheExperienceOfTheSelectedRank)
 {
     frmRanks& ranks = Forms::get<frmRanks>();
     ranks.Show();
+    // Opened, the list takes the focus and a current item but no selection.
+    QApplication::setActiveWindow(&ranks);
+    ranks.lstRanks->setFocus();
     ASSERT_EQ(ranks.lstRanks->count(), 11);
     EXPECT_TRUE(ranks.lstRanks->findItems(QStringLiteral("General"), Qt::MatchExactly).isEmpty());
     EXPECT_TRUE(ranks.txtexp->text().isEmpty());

@@ -112,6 +112,21 @@ TEST_F(OptionsWindowTest, ItalicAndBoldNamesTakeEffectOnlyThroughApplyFontAndCol
     EXPECT_NE(chatFormat(QStringLiteral("Ann chats")).fontWeight(), QFont::Bold);
 }
 
+TEST_F(OptionsWindowTest, EveryClickOrKeyInTheFontListsPutsTheItemInItsBox)
+{
+    frmOptions& dialog = open(2);
+    clickItem(dialog.lstType, QStringLiteral("Arial"));
+    retype(dialog.txtType, QStringLiteral("Verdana"));
+    clickItem(dialog.lstType, QStringLiteral("Arial"));
+    EXPECT_EQ(dialog.txtType->text(), QStringLiteral("Arial"));
+    QTest::keyClick(dialog.lstType, Qt::Key_Down);
+    EXPECT_EQ(dialog.txtType->text(), QStringLiteral("Comic Sans MS"));
+    clickItem(dialog.lstSize, QStringLiteral("10"));
+    retype(dialog.txtFontSize, QStringLiteral("11"));
+    clickItem(dialog.lstSize, QStringLiteral("10"));
+    EXPECT_EQ(dialog.txtFontSize->text(), QStringLiteral("10"));
+}
+
 TEST_F(OptionsWindowTest, ShowChatTakesEffectAtOnceCancelStoresNothingAndTheOptionsReopenInTheirDesignState)
 {
     options().AutoScreenCenter = 0;
@@ -156,6 +171,7 @@ TEST_F(OptionsWindowTest, UpdateWritesTheCountAndShowsButtonsSixteenToOneAboveIt
     EXPECT_EQ(update(QStringLiteral("14")), QByteArray("[INIT]\r\nNumberButtons=14\r\n"));
     EXPECT_EQ(barShown(), expected);
     EXPECT_EQ(update(QStringLiteral("17.5")), QByteArray("[INIT]\r\nNumberButtons=14\r\n"));
+    EXPECT_EQ(update(QStringLiteral("25")), QByteArray("[INIT]\r\nNumberButtons=25\r\n"));
 
     // A bad font size leaves the size; the other steps still run.
     dialog.SSTab1->setCurrentIndex(2);
@@ -164,6 +180,6 @@ TEST_F(OptionsWindowTest, UpdateWritesTheCountAndShowsButtonsSixteenToOneAboveIt
     QTest::mouseClick(dialog.cmdApply, Qt::LeftButton);
     EXPECT_EQ(settings().FontSize, 10);
     EXPECT_EQ(settings().FontType, QStringLiteral("Verdana"));
-    EXPECT_EQ(messageTexts(), (QStringList{QStringLiteral("Buttons on Main Screen must be a whole number from 14 to 20."),
+    EXPECT_EQ(messageTexts(), (QStringList{QStringLiteral("Buttons on Main Screen must be a whole number from -32768 to 32767."),
                                            QStringLiteral("Font Size must be a whole number from 0 to 255.")}));
 }

@@ -103,6 +103,20 @@ TEST_F(SoundWindowTest, PlayStartsTheSelectedSongOnlyWhileMusicIsOnAndUnchecking
     EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Type: 3, Param: 7, Desc:Could not open the file")});
 }
 
+TEST_F(SoundWindowTest, RemoveLeavesNothingSelectedSoNoOtherSongIsRemovedOrPlayed)
+{
+    settings().MusicOn = true;
+    writeFile(QStringLiteral("Dat/PlayList.lst"), "\"/s/a.wav\"\r\n\"/s/b.wav\"\r\n\"/s/c.wav\"\r\n");
+    frmSound& sound = open();
+    clickItem(sound, QStringLiteral("/s/b.wav"));
+    QTest::mouseClick(sound.cmdRemove, Qt::LeftButton);
+    EXPECT_TRUE(sound.PlayList->selectedItems().isEmpty());
+    QTest::mouseClick(sound.cmdRemove, Qt::LeftButton);
+    QTest::mouseClick(sound.cmdPlay, Qt::LeftButton);
+    EXPECT_EQ(items(sound), (QStringList{"/s/a.wav", "/s/c.wav"}));
+    EXPECT_TRUE(services().music.requests.isEmpty());
+}
+
 TEST_F(SoundWindowTest, AnMp3InAnyLetterCaseShowsItsTagsAndOtherFilesLeaveThem)
 {
     // A short MPEG stream, tagged with TagLib.
