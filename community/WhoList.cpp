@@ -1,16 +1,15 @@
 #include "community/WhoList.h"
 
 #include "community/PresetItem.h"
+#include "foundation/Controls.h"
 #include "foundation/Forms.h"
 #include "foundation/SettingsState.h"
-#include "foundation/Twips.h"
 #include "foundation/Utilities.h"
 #include "ui/ServerSend.h"
 #include "ui/frmChat.h"
 
 #include <QFile>
 #include <QHash>
-#include <QHeaderView>
 #include <QImage>
 #include <QPixmap>
 #include <QTreeWidget>
@@ -113,11 +112,8 @@ void SetItemPicture(QTreeWidgetItem* item, int column, const QString& key)
 void SetUpWhoList(QTreeWidget* list)
 {
     list->setColumnCount(kColumns);
-    const int widths[kColumns] = {1301, 451, 300, 300};
-    for (int c = 0; c < kColumns; ++c)
-        list->setColumnWidth(c, toPixels(widths[c]));
+    SetColumnWidths(list, {1301, 451, 300, 300});
     list->setHeaderHidden(true);
-    list->header()->setStretchLastSection(false);
     list->setRootIsDecorated(false);
     list->setIconSize(QSize(kPictureSize, kPictureSize));
     list->setSelectionMode(QAbstractItemView::SingleSelection);

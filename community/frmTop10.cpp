@@ -51,10 +51,9 @@ frmTop10::frmTop10()
     lvResults->setColumnCount(3);
     lvResults->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Splats"), QStringLiteral("Date")});
     const char* keys[] = {"name", "splats", "date"};
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < 3; ++c)
         lvResults->headerItem()->setData(c, Qt::UserRole, QLatin1String(keys[c]));
-        lvResults->setColumnWidth(c, toPixels(1440));
-    }
+    SetColumnWidths(lvResults, {1440, 1440, 1440});
     lvResults->header()->setSectionsClickable(true);
 
     cmdExit = new QPushButton(QStringLiteral("&Ok "), this);

@@ -6,6 +6,7 @@
 #include "community/frmGame.h"
 #include "connection/ConnectionState.h"
 #include "foundation/ButtonTable.h"
+#include "foundation/Controls.h"
 #include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
 #include "foundation/WindowUtil.h"
@@ -106,10 +107,11 @@ frmWho::frmWho()
         header->setData(c, kKeyRole, QLatin1String(kColumns[c].key));
     }
     gridWhoWindow->setHeaderItem(header);
-    gridWhoWindow->header()->setStretchLastSection(false);
     gridWhoWindow->header()->setSectionsClickable(true);
-    for (int c = 0; c < WhoRow::kFieldCount; ++c)
-        gridWhoWindow->setColumnWidth(c, toPixels(kColumns[c].width));
+    std::vector<int> widths;
+    for (const auto& column : kColumns)
+        widths.push_back(column.width);
+    SetColumnWidths(gridWhoWindow, widths);
     connect(gridWhoWindow->header(), &QHeaderView::sectionClicked, this, &frmWho::gridWhoWindow_ColumnClick);
 
     for (int k = 0; k < static_cast<int>(cmdAlias.size()); ++k) {

@@ -1,6 +1,9 @@
 #include "foundation/Controls.h"
 
+#include "foundation/Twips.h"
+
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -149,6 +152,15 @@ private:
 } // namespace
 
 void OnListBoxClick(QListWidget* list, std::function<void()> handler) { new ListBoxClicks(list, std::move(handler)); }
+
+void SetColumnWidths(QTreeWidget* list, const std::vector<int>& twips)
+{
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(0);
+    for (std::size_t c = 0; c < twips.size(); ++c)
+        list->setColumnWidth(static_cast<int>(c), toPixels(twips[c]));
+}
 
 bool ListViewRow::operator<(const QTreeWidgetItem& other) const
 {

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 // A box of formatted text. The program writes into it through AddText; the
 // user reads and selects but does not type into it.
@@ -79,11 +80,17 @@ private:
 };
 
 class QListWidget;
+class QTreeWidget;
 
 // Runs the handler as a list box's click event runs: whenever the player
 // selects an item, by mouse or keys, and on every click of an item, the one
 // already selected too; not when the list merely takes the focus.
 void OnListBoxClick(QListWidget* list, std::function<void()> handler);
+
+// Gives the columns of a list view in report form their widths in twips as
+// they are given: the last one does not stretch to fill the list, and none
+// is raised to the header's least width.
+void SetColumnWidths(QTreeWidget* list, const std::vector<int>& twips);
 
 // A row of a list view in report form: it sorts by the text of the list's
 // sort column, letter case aside, as such lists do.

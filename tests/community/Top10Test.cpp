@@ -4,6 +4,7 @@
 #include "community/frmTop10.h"
 #include "foundation/frmDebug.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QTest>
 
@@ -72,6 +73,15 @@ TEST_F(CommunityTest, ChoosingARankingAsksForItAndTheReplyFillsTheTable)
     EXPECT_EQ(top.lvResults->topLevelItemCount(), 0);
     EXPECT_EQ(top.lvResults->headerItem()->text(1), QStringLiteral("Splats"));
     EXPECT_EQ(top.Caption(), QStringLiteral("Top 10 Total Worth"));
+}
+
+TEST_F(CommunityTest, TheRankingsColumnsKeepTheirWidths)
+{
+    frmTop10& top = Forms::get<frmTop10>();
+    top.Show();
+    QApplication::processEvents();
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(top.lvResults->columnWidth(c), 96) << "column " << c;
 }
 
 TEST_F(CommunityTest, ShortRankingRowsAreSkippedAndReportedOncePerPayload)

@@ -14,6 +14,7 @@
 #include "ui/frmChat.h"
 #include "world/WorldState.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTest>
@@ -100,6 +101,28 @@ TEST_F(WhoWindowTest, AWhoReplyFillsTheWhoWindowTheUserListAndTheGameRoom)
     EXPECT_EQ(namesOf(userList()), QStringList({"ed", "gil"}));
     EXPECT_EQ(errorsLoggedBy(QStringLiteral("frmWho,Update")), 1);
     EXPECT_TRUE(messageTexts().isEmpty());
+}
+
+TEST_F(WhoWindowTest, TheUserListsColumnsKeepTheirWidthsInAnyFaceAndFitTheListSideBySide)
+{
+    const auto widths = [](const QTreeWidget& list) {
+        QStringList w;
+        for (int c = 0; c < 4; ++c)
+            w << QString::number(list.columnWidth(c));
+        return w;
+    };
+    // A wide face raises a header's least section width above the small columns.
+    QTreeWidget wide;
+    QFont face(QStringLiteral("Verdana"));
+    face.setPointSizeF(11);
+    wide.setFont(face);
+    SetUpWhoList(&wide);
+    EXPECT_EQ(widths(wide), (QStringList{"87", "30", "20", "20"}));
+
+    receive(ServerFrame('w', {"Longnamedplayer:90:Admin:12000:IN GAME:Staff:1:3:99999"}));
+    QApplication::processEvents();
+    EXPECT_EQ(widths(userList()), (QStringList{"87", "30", "20", "20"}));
+    EXPECT_FALSE(userList().horizontalScrollBar()->isVisible());
 }
 
 TEST_F(WhoWindowTest, ASortedListKeepsTheReplysOrderAmongEqualTexts)
