@@ -80,3 +80,15 @@ QStringList SplitStr(const QString& text, const QString& delimiter)
 }
 
 qint16 PassFirstArg(qint16 value, qint16) { return value; }
+
+QString LinesWithCrLf(const QString& boxText)
+{
+    QString text = boxText;
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+QString LinesForBox(const QString& text)
+{
+    QString lines = text;
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}

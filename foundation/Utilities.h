@@ -15,5 +15,9 @@ QString CollapseRepeats(const QString& text, const QString& pattern, bool ignore
 // Splits at every occurrence of the delimiter (empty pieces kept); an empty
 // delimiter gives the whole text as the only piece.
 QStringList SplitStr(const QString& text, const QString& delimiter);
+// A multi-line box holds its line breaks as LF; the program keeps and sends
+// them as CR LF, as the game's boxes give them. These turn one into the other.
+QString LinesWithCrLf(const QString& boxText);
+QString LinesForBox(const QString& text);
 // Returns the value unchanged; the size is not used.
 qint16 PassFirstArg(qint16 value, qint16 size);

@@ -1,5 +1,6 @@
 #include "ui/frmAlias.h"
 
+#include "foundation/Utilities.h"
 #include "foundation/frmDebug.h"
 #include "platform/Services.h"
 #include "ui/AliasData.h"
@@ -149,7 +150,7 @@ QString frmAlias::ItemCommands(const QTreeWidgetItem* item) { return item->text(
 
 QString frmAlias::EditorCommands() const
 {
-    return rtbCommands->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return LinesWithCrLf(rtbCommands->toPlainText());
 }
 
 QTreeWidgetItem* frmAlias::FindAlias(const QString& Name) const
@@ -211,8 +212,7 @@ void frmAlias::lvAliases_Click()
     // The answer changes nothing: the clicked alias is loaded either way.
     const QTreeWidgetItem* item = selected.first();
     txtName->setText(item->text(0));
-    QString commands = ItemCommands(item);
-    rtbCommands->setPlainText(commands.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    rtbCommands->setPlainText(LinesForBox(ItemCommands(item)));
     txtNameTag_ = kLoaded;
 }
 

@@ -5,8 +5,11 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
 #include "foundation/Twips.h"
+#include "foundation/Utilities.h"
 #include "foundation/WindowUtil.h"
 #include "ui/frmBack.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -48,7 +51,11 @@ frmBtnEdit::frmBtnEdit()
 
     lblCaption = label(QStringLiteral("Caption:"), this, 120, 135, 900, 255);
     txt1 = new QLineEdit(this);
+    // The limit is on typing: a longer caption put into the box stays whole,
+    // and typing adds to it only once it is shorter than the limit.
     txt1->setMaxLength(kCaptionLength);
+    connect(txt1, &QLineEdit::textEdited, this,
+            [this] { txt1->setMaxLength(std::max<int>(kCaptionLength, txt1->text().size())); });
     txt1->setGeometry(toPixels(1080), toPixels(120), toPixels(3480), toPixels(315));
     lblTip = label(QStringLiteral("Tip:"), this, 120, 540, 900, 255);
     txt2 = new QLineEdit(this);
@@ -75,9 +82,10 @@ void frmBtnEdit::EditButton(int Index)
 {
     const UserButton& b = entry(Index);
     Show();
+    txt1->setMaxLength(std::max<int>(kCaptionLength, b.Name.size()));
     txt1->setText(b.Name);
     txt2->setText(b.Tip);
-    txt3->setPlainText(b.Command);
+    txt3->setPlainText(LinesForBox(b.Command));
     EditIndex = Index;
 }
 
@@ -98,7 +106,7 @@ void frmBtnEdit::cmdOK_Click()
     UserButton& b = entry(index);
     b.Name = txt1->text();
     b.Tip = txt2->text();
-    b.Command = txt3->toPlainText();
+    b.Command = LinesWithCrLf(txt3->toPlainText());
     button->setText(b.Name);
     button->setToolTip(b.Tip);
     Forms::unload<frmBtnEdit>();

@@ -62,6 +62,31 @@ TEST_F(ButtonEditorTest, SaveStoresTheEntryAndRelabelsTheBarOnly)
     EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "GIVE %1 1 & SAY hi"}}));
 }
 
+TEST_F(ButtonEditorTest, LinesTravelAsCrLfAndAStoredLongCaptionStaysWhole)
+{
+    entry(3) = {QStringLiteral("A stored caption of 28 chars"), QStringLiteral("tip"), QStringLiteral("SAY a\r\nSAY b")};
+    QTest::mouseClick(back().cmdAlias[3], Qt::RightButton);
+    EXPECT_EQ(editor().txt3->toPlainText(), QStringLiteral("SAY a\nSAY b"));
+    editor().txt1->setFocus();
+    QTest::keyClick(editor().txt1, Qt::Key_End);
+    QTest::keyClicks(editor().txt1, QStringLiteral("x"));
+    editor().txt3->setFocus();
+    QTest::keyClick(editor().txt3, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(editor().txt3, Qt::Key_Return);
+    QTest::keyClicks(editor().txt3, QStringLiteral("SAY c"));
+    QTest::mouseClick(editor().cmdOK, Qt::LeftButton);
+    EXPECT_EQ(entry(3).Name, QStringLiteral("A stored caption of 28 chars"));
+    QTest::mouseClick(back().cmdAlias[3], Qt::LeftButton);
+    EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "SAY a\r\nSAY b\r\nSAY c"}}));
+
+    // Shortened by the player, the caption takes the limit again.
+    QTest::mouseClick(back().cmdAlias[3], Qt::RightButton);
+    editor().txt1->setFocus();
+    QTest::keyClick(editor().txt1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor().txt1, QStringLiteral("Fourteen chars"));
+    EXPECT_EQ(editor().txt1->text(), QStringLiteral("Fourteen char"));
+}
+
 TEST_F(ButtonEditorTest, CancelTheCloseBoxAndOtherButtonsChangeNothing)
 {
     entry(2) = {QStringLiteral("Two"), QStringLiteral("tip"), QStringLiteral("SAY two")};
