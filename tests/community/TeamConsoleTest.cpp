@@ -58,16 +58,19 @@ TEST_F(TeamConsoleTest, AReplyFillsTheWindowAndSearchSendsChangesFirst)
     EXPECT_EQ(teams().txtTeamNews->text(), QStringLiteral("Go reds"));
     EXPECT_EQ(rows().size(), 2);
 
-    // Changed news goes first, trimmed; Enter in the name box searches and disables the editors.
+    // Changed website and news go first, trimmed, the website before the news;
+    // Enter in the name box searches and disables the editors.
+    teams().txtTeamWebsite->clear();
+    QTest::keyClicks(teams().txtTeamWebsite, QStringLiteral(" http://reds.example/new "));
     teams().txtTeamNews->clear();
     QTest::keyClicks(teams().txtTeamNews, QStringLiteral("  Win today "));
     QTest::keyClick(teams().txtTeamName, Qt::Key_Return);
-    EXPECT_EQ(sentFrames(), (QList<QByteArray>{t("8Win today"), t("1Reds")}));
+    EXPECT_EQ(sentFrames(), (QList<QByteArray>{t("9http://reds.example/new"), t("8Win today"), t("1Reds")}));
     EXPECT_FALSE(editing());
     EXPECT_FALSE(teams().mnuTeam->isEnabled());
     EXPECT_TRUE(rows().isEmpty());
     // The edit was sent once: the next search sends only the lookup.
-    statsReply("Reds\r120\rhttp://reds.example\rWin today\r3\r0\rann\b0");
+    statsReply("Reds\r120\rhttp://reds.example/new\rWin today\r3\r0\rann\b0");
     QTest::mouseClick(teams().ZephButton1, Qt::LeftButton);
     EXPECT_EQ(sentFrames(), (QList<QByteArray>{t("1Reds")}));
 

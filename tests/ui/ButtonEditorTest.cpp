@@ -44,10 +44,6 @@ TEST_F(ButtonEditorTest, SaveStoresTheEntryAndRelabelsTheBarOnly)
     game().cmdAlias[5]->setText(QStringLiteral("Old"));
     editThrough(back().cmdAlias[5], QStringLiteral("A caption too long"), QStringLiteral("new tip"),
                 QStringLiteral("GIVE %1 1 & SAY hi"));
-    EXPECT_EQ(editor().Caption(), QStringLiteral("Edit Button"));
-    EXPECT_EQ(editor().lblHint->text(),
-              QStringLiteral("Use ampersand (&) to separate commands. Example \"BUY TUBE & DUMP TUBE GUN"));
-    EXPECT_EQ(editor().cmdOK->text() + editor().cmdCancel->text(), QStringLiteral("&Save&Cancel"));
     EXPECT_EQ(editor().txt1->text(), QStringLiteral("A caption too"));  // 13 characters
     EXPECT_EQ(editor().EditIndex, 5);
     QTest::mouseClick(editor().cmdOK, Qt::LeftButton);

@@ -11,18 +11,13 @@
 
 using InfoWindowsTest = UiTest;
 
-TEST_F(InfoWindowsTest, TheAboutBoxShowsItsTextsAndPictureAndClosesFromItsButton)
+TEST_F(InfoWindowsTest, TheAboutBoxShowsItsPictureAndClosesFromItsButton)
 {
     installAssets();
     settings().GraphicsPath = programFolder() + QStringLiteral("/Graphics/");
     game().mnuHelpAbout->trigger();
     frmAbout& about = Forms::get<frmAbout>();
-    EXPECT_EQ(about.Caption(), QStringLiteral("About Quelvar"));
-    EXPECT_EQ(about.lblHeading->text(), QStringLiteral("Quelvar: "));
-    EXPECT_EQ(about.lblResolution->text(), QStringLiteral("Game should be run in 1024x768 Resolution"));
     EXPECT_FALSE(about.picAbout->pixmap().isNull());
-    for (QLabel* credit : about.lblCredits)
-        EXPECT_FALSE(credit->text().isEmpty());
     QTest::mouseClick(about.cmdClose, Qt::LeftButton);
     EXPECT_FALSE(Forms::isLoaded<frmAbout>());
 }
