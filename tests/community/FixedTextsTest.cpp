@@ -14,17 +14,7 @@
 #include "community/frmWho.h"
 #include "support/WindowTexts.h"
 
-#include <functional>
-
 namespace {
-
-template <class T>
-QWidget* opened()
-{
-    T& form = Forms::get<T>();
-    form.Show();
-    return form.formWidget();
-}
 
 struct StoreKind {
     const char* payloadWord;  // the word that makes the list this kind of store
@@ -38,37 +28,33 @@ struct StoreKind {
 TEST_F(CommunityTest, EachWindowShowsItsFixedTextsAndTheStoresSortByTheirWords)
 {
     const QStringList none;
-    const struct {
-        const char* name;
-        std::function<QWidget*()> open;
-        WindowTexts texts;
-    } windows[] = {
-        {"who", opened<frmWho>,
+    const ExpectedWindow windows[] = {
+        {"who", ShownForm<frmWho>,
          {.title = "Who's Online - 0 Players Online.",
           .buttons = {"&Close", "Update"},
           .headers = {{"Charactername", "Lvl", "Rank", "Splats", "Ready", "Team", "Games", "Idle", ""}}}},
-        {"store", opened<frmShop>,
+        {"store", ShownForm<frmShop>,
          {.title = "Store", .labels = {"%1 = Store Item"}, .buttons = {"Update List", "Purchase", "&Close"}}},
-        {"teams", opened<frmTeams>,
+        {"teams", ShownForm<frmTeams>,
          {.title = "Teams",
           .labels = {"Search Team by Name:", "Name:", "Website:", "News:", "Splats:", "Online:", "Players:"},
           .buttons = {"&Search", "&Update", "Create", "Leave", "&Close"},
           .frames = {"Find a Team:", "Team Information:", "Team Stats:", "Team Members"},
           .headers = {{"Name", "Rank"}}}},
-        {"top 10", opened<frmTop10>,
+        {"top 10", ShownForm<frmTop10>,
          {.title = "Top 10 Results",
           .labels = {"Please Choose a Score to View:", "Top 10 for This (above) Score:"},
           .buttons = {"&Ok "},
           .headers = {{"Name", "Splats", "Date"}},
           .items = {{"Last Game Splats", "Top 10 Splats", "Top 10 Team Splats", "Top 10 Login Hours",
                      "Top 10 Total Worth"}}}},
-        {"ranks", opened<frmRanks>,
+        {"ranks", ShownForm<frmRanks>,
          {.title = "Quelvar Rank Names",
           .labels = {"Experience for Splat:"},
           .buttons = {"Done"},
           .items = {{"Newbie", "Rookie", "Private", "Corporal", "Sergeant", "Captain", "Major", "Colonel", "Master",
                      "Lord", "God"}}}},
-        {"tournament", opened<frmTourn>,
+        {"tournament", ShownForm<frmTourn>,
          {.title = "Tournament",
           .labels = {"Current Tournament", "Run By", "Total Pot", "Total Teams", "Team", "Password", "Team1:",
                      "Team2:"},
@@ -78,8 +64,8 @@ TEST_F(CommunityTest, EachWindowShowsItsFixedTextsAndTheStoresSortByTheirWords)
           .boxes = {"<No Tournament Running>", "<No Tournament Running>", "<No Tournament Running>",
                     "<No Tournament Running>"},
           .tabs = {"Current", "Teams", "Info", "Admin"}}},
-        {"news", opened<frmNews>, {.title = "Quelvar News", .buttons = {"Close"}}},
-        {"game room", opened<frmGame>,
+        {"news", ShownForm<frmNews>, {.title = "Quelvar News", .buttons = {"Close"}}},
+        {"game room", ShownForm<frmGame>,
          {.title = "Game Information",
           .labels = {"Players:"},
           .buttons = {"Game Info", "Players", "Ok", "&Ok"},

@@ -2,9 +2,12 @@
 // The fixed texts a window shows, gathered from its controls, so that a test
 // can hold a whole window against the texts it must show.
 
+#include "foundation/Forms.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -27,3 +30,19 @@ WindowTexts TextsOf(const QWidget* window);
 // The differences between two windows' texts, one line each; empty when
 // they agree.
 QStringList TextDifferences(const WindowTexts& expected, const WindowTexts& actual);
+
+// A window to hold against its texts: how to open it and what it must show.
+struct ExpectedWindow {
+    const char* name;
+    std::function<QWidget*()> open;
+    WindowTexts texts;
+};
+
+// The form shown (created and loaded on first use) and its window.
+template <class T>
+QWidget* ShownForm()
+{
+    T& form = Forms::get<T>();
+    form.Show();
+    return form.formWidget();
+}

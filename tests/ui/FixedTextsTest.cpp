@@ -15,18 +15,6 @@
 #include "ui/frmSound.h"
 #include "ui/frmStats.h"
 
-#include <functional>
-
-namespace {
-template <class T>
-QWidget* opened()
-{
-    T& form = Forms::get<T>();
-    form.Show();
-    return form.formWidget();
-}
-} // namespace
-
 using FixedTextsTest = UiTest;
 
 TEST_F(FixedTextsTest, EachToolWindowShowsItsFixedTexts)
@@ -41,27 +29,23 @@ TEST_F(FixedTextsTest, EachToolWindowShowsItsFixedTexts)
     const QStringList colours = {"Blue",   "Green",  "Grey", "Maroon",    "Orange",
                                  "Pink",   "Purple", "Red",  "Turquoise", "Yellow"};
     const QStringList none;
-    const struct {
-        const char* name;
-        std::function<QWidget*()> open;
-        WindowTexts texts;
-    } windows[] = {
-        {"button editor", opened<frmBtnEdit>,
+    const ExpectedWindow windows[] = {
+        {"button editor", ShownForm<frmBtnEdit>,
          {.title = "Edit Button",
           .labels = {"Caption:", "Tip:", "Commands:",
                      "Use ampersand (&) to separate commands. Example \"BUY TUBE & DUMP TUBE GUN"},
           .buttons = {"&Save", "&Cancel"}}},
-        {"aliases", opened<frmAlias>,
+        {"aliases", ShownForm<frmAlias>,
          {.title = "Alias",
           .labels = {"Alias Name:"},
           .buttons = {"&Add", "Remo&ve", "&Refresh", "&Done", "&Update Alias"},
           .frames = {"Aliases", "Alias: none"},
           .headers = {{"Name", "Commands"}}}},
-        {"ignore list", opened<frmIgnore>,
+        {"ignore list", ShownForm<frmIgnore>,
          {.title = "Ignore",
           .labels = {"Current Users Being Ignored:", "Users Online:"},
           .buttons = {"<-Add", "Remove->", "Clear List", "Update", "Done"}}},
-        {"options", opened<frmOptions>,
+        {"options", ShownForm<frmOptions>,
          {.title = "Quelvar Options",
           .labels = {"Buttons on Main Screen:", "Font Type:", "Font Size:", "Chat:", "Tells:", "Team Plan:",
                      "Announcements:"},
@@ -79,26 +63,26 @@ TEST_F(FixedTextsTest, EachToolWindowShowsItsFixedTexts)
                     colours,
                     colours,
                     colours}}},
-        {"sound", opened<frmSound>,
+        {"sound", ShownForm<frmSound>,
          {.title = "Sound Options",
           .labels = {"Title:", "Artist:"},
           .buttons = {"Add", "Add Dir", "Remove", "Play", "Stop", "Done"},
           .checks = {"Play Music", "Play Sounds", "Random"},
           .frames = {"Play List", "MP3 Tag Info", "Options"}}},
-        {"about", opened<frmAbout>,
+        {"about", ShownForm<frmAbout>,
          {.title = "About Quelvar",
           .labels = {"Quelvar: ", "Game design and server: the Quelvar team",
                      "Desktop client: written for Linux with Qt",
                      "Pictures and sounds: drawn by the client's own generator",
                      "Thanks to every player who tested the arenas", "Game should be run in 1024x768 Resolution"},
           .buttons = {"Close"}}},
-        {"command list", opened<frmCmd>,
+        {"command list", ShownForm<frmCmd>,
          {.title = "Quelvar Command List", .buttons = {"Ok"}, .boxes = {"Could Not Connect to Command List..."}}},
-        {"statistics", opened<frmStats>,
+        {"statistics", ShownForm<frmStats>,
          {.title = "Your Statistics:",
           .labels = {"Your Statistics:", "Downloading Please Wait..."},
           .buttons = {"&Done"}}},
-        {"instructions", opened<frmBasic>, {.title = "Basic Instructions", .buttons = {"&Close"}}},
+        {"instructions", ShownForm<frmBasic>, {.title = "Basic Instructions", .buttons = {"&Close"}}},
     };
     for (const auto& w : windows)
         EXPECT_EQ(TextDifferences(w.texts, TextsOf(w.open())), none) << w.name;
