@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -109,9 +110,16 @@ void frmIgnore::SaveIgnoreList(bool report)
             unsaved_ = true;
             return;
         }
+        QStringList names = Names();
+        QSet<QString> listed(names.cbegin(), names.cend());
         for (const QString& name : *held)
-            if (!Names().contains(name))
-                InsertSorted(name);
+            if (!listed.contains(name)) {
+                listed.insert(name);
+                names.append(name);
+            }
+        std::stable_sort(names.begin(), names.end(), IgnoreNameLess);
+        lstIgnored->clear();
+        lstIgnored->addItems(names);
     }
     const QString path = IgnoreFile();
     QDir().mkpath(QFileInfo(path).path());
