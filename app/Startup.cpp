@@ -86,11 +86,7 @@ void InitForms()
     Forms::get<frmBack>().Show();
     Forms::get<frmChat>().Show();
     options().AutoOpenShops = 255;
-    World& w = world();
-    w.MapWidth = 150;
-    w.MapHeight = 150;
-    w.MaxX = 149;
-    w.MaxY = 149;
+    world().setWholeGridSize();
     DoEvents();
 }
 

@@ -57,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    w.MapWidth = w.MapHeight = kMapCells;
-    w.MaxX = w.MaxY = kMapCells - 1;
+    w.setWholeGridSize();
     DecodeMap(FromAnsi(bytes));
     if (!onlyTerrainTiles(w.MapTerrain))
         std::abort();

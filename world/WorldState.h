@@ -51,6 +51,12 @@ struct World {
     qint16 MapHeight = 0;
     qint16 MaxX = 0;
     qint16 MaxY = 0;
+    // The size the start-up gives the map: the whole grid.
+    void setWholeGridSize()
+    {
+        MapWidth = MapHeight = kMapCells;
+        MaxX = MaxY = kMapCells - 1;
+    }
 
     MapLayer MapTerrain;  // terrain tile, 1 to 39 once a map is decoded
     MapLayer MapPlayers;  // player slot standing on the cell, -1 none

@@ -18,8 +18,7 @@ QString repeat(const char* step, int n)
 
 void setMap(World& w)
 {
-    w.MapWidth = w.MapHeight = 150;
-    w.MaxX = w.MaxY = 149;
+    w.setWholeGridSize();
 }
 } // namespace
 

@@ -92,8 +92,7 @@ inline void writeStrips(const QString& folder)
 // A 150 x 150 map of terrain 1 with every overlay empty, at 16 pixels.
 inline void emptyWorld(World& w)
 {
-    w.MapWidth = w.MapHeight = 150;
-    w.MaxX = w.MaxY = 149;
+    w.setWholeGridSize();
     w.TileSize = 16;
     w.MapTerrain.fill(1);
     for (MapLayer* l : {&w.MapSplats, &w.MapAmmo, &w.MapObjects, &w.MapBots, &w.MapPlayers, &w.MapMarks})

@@ -11,11 +11,7 @@ protected:
     void SetUp() override
     {
         ClientTest::SetUp();
-        World& w = world();
-        w.MapWidth = 150;
-        w.MapHeight = 150;
-        w.MaxX = 149;
-        w.MaxY = 149;
+        world().setWholeGridSize();
         InitMapAndShops();
     }
 
