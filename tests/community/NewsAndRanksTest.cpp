@@ -3,6 +3,7 @@
 #include "community/frmNews.h"
 #include "community/frmRanks.h"
 #include "foundation/SettingsState.h"
+#include "support/ListClicks.h"
 
 #include <QApplication>
 #include <QTest>
@@ -58,7 +59,7 @@ TEST_F(CommunityTest, RankNamesShowTheExperienceOfTheSelectedRank)
     EXPECT_TRUE(ranks.txtexp->isReadOnly());
 
     QListWidget* list = ranks.lstRanks;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(10)).center());
+    ClickListItem(list, QStringLiteral("God"));
     EXPECT_EQ(list->currentItem()->text(), QStringLiteral("God"));
     EXPECT_EQ(ranks.txtexp->text(), QStringLiteral("5000000"));
     QTest::keyClick(list, Qt::Key_Home);

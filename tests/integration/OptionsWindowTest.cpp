@@ -6,6 +6,7 @@
 #include "foundation/Controls.h"
 #include "foundation/OptionsState.h"
 #include "foundation/SettingsState.h"
+#include "support/ListClicks.h"
 #include "tests/connection/ServerFrames.h"
 #include "ui/frmBack.h"
 #include "ui/frmChat.h"
@@ -40,11 +41,6 @@ protected:
         QApplication::processEvents();
         return dialog;
     }
-    static void clickItem(QListWidget* list, const QString& text)
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->findItems(text, Qt::MatchExactly).value(0)).center());
-    }
     // A check box takes clicks on its box and caption, not on the space beside them.
     static void tick(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
     static void retype(QWidget* box, const QString& text)
@@ -77,8 +73,8 @@ protected:
 TEST_F(OptionsWindowTest, ItalicAndBoldNamesTakeEffectOnlyThroughApplyFontAndColoursThroughBoth)
 {
     frmOptions& dialog = open(2);
-    clickItem(dialog.lstType, QStringLiteral("Courier New"));
-    clickItem(dialog.lstSize, QStringLiteral("14"));
+    ClickListItem(dialog.lstType, QStringLiteral("Courier New"));
+    ClickListItem(dialog.lstSize, QStringLiteral("14"));
     tick(dialog.chkItalic);
     tick(dialog.chkBoldNames);
     retype(dialog.cmbTells, QStringLiteral("Purple"));
@@ -115,15 +111,15 @@ TEST_F(OptionsWindowTest, ItalicAndBoldNamesTakeEffectOnlyThroughApplyFontAndCol
 TEST_F(OptionsWindowTest, EveryClickOrKeyInTheFontListsPutsTheItemInItsBox)
 {
     frmOptions& dialog = open(2);
-    clickItem(dialog.lstType, QStringLiteral("Arial"));
+    ClickListItem(dialog.lstType, QStringLiteral("Arial"));
     retype(dialog.txtType, QStringLiteral("Verdana"));
-    clickItem(dialog.lstType, QStringLiteral("Arial"));
+    ClickListItem(dialog.lstType, QStringLiteral("Arial"));
     EXPECT_EQ(dialog.txtType->text(), QStringLiteral("Arial"));
     QTest::keyClick(dialog.lstType, Qt::Key_Down);
     EXPECT_EQ(dialog.txtType->text(), QStringLiteral("Comic Sans MS"));
-    clickItem(dialog.lstSize, QStringLiteral("10"));
+    ClickListItem(dialog.lstSize, QStringLiteral("10"));
     retype(dialog.txtFontSize, QStringLiteral("11"));
-    clickItem(dialog.lstSize, QStringLiteral("10"));
+    ClickListItem(dialog.lstSize, QStringLiteral("10"));
     EXPECT_EQ(dialog.txtFontSize->text(), QStringLiteral("10"));
 }
 

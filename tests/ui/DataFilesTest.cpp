@@ -5,6 +5,7 @@
 
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
+#include "support/ListClicks.h"
 #include "support/OrdinaryUser.h"
 #include "ui/frmBack.h"
 #include "ui/frmChat.h"
@@ -37,8 +38,7 @@ TEST_F(DataFilesTest, EachFileIsWrittenInPlaceWhereItsFolderTakesNoNewFile)
         game().mnuIgnoreList->trigger();
         frmIgnore& ignore = Forms::get<frmIgnore>();
         QTest::mouseClick(ignore.cmdUpdate, Qt::LeftButton);
-        QListWidget* online = ignore.lstOnline;
-        QTest::mouseClick(online->viewport(), Qt::LeftButton, {}, online->visualItemRect(online->item(0)).center());
+        ClickListItem(ignore.lstOnline, QStringLiteral("Cy"));
         QTest::mouseClick(ignore.cmdAdd, Qt::LeftButton);
 
         game().mnuOptionsSound->trigger();

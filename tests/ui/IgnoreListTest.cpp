@@ -4,6 +4,7 @@
 
 #include "foundation/SettingsState.h"
 #include "foundation/frmDebug.h"
+#include "support/ListClicks.h"
 #include "support/OrdinaryUser.h"
 #include "ui/frmChat.h"
 #include "ui/frmIgnore.h"
@@ -29,13 +30,7 @@ protected:
         for (const QString& n : names)
             chat().WhoList->addTopLevelItem(new QTreeWidgetItem(QStringList{n}));
     }
-    void pickOnline(const QString& name)
-    {
-        QListWidget* list = ignore().lstOnline;
-        QListWidgetItem* item = list->findItems(name, Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-    }
+    void pickOnline(const QString& name) { ClickListItem(ignore().lstOnline, name); }
     QString log() { return Forms::get<frmDebug>().txtLog->Text(); }
 };
 

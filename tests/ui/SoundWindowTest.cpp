@@ -4,6 +4,7 @@
 #include "UiTest.h"
 
 #include "foundation/SettingsState.h"
+#include "support/ListClicks.h"
 #include "ui/frmMain.h"
 #include "ui/frmSound.h"
 
@@ -32,12 +33,6 @@ protected:
             texts << sound.PlayList->item(i)->text();
         return texts;
     }
-    static void clickItem(frmSound& sound, const QString& text)
-    {
-        QListWidget* list = sound.PlayList;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->findItems(text, Qt::MatchExactly).value(0)).center());
-    }
     void add(frmSound& sound, const QString& path)
     {
         services().fileDialogAnswers.push_back(path);
@@ -63,7 +58,7 @@ TEST_F(SoundWindowTest, ThePlayListLoadsSortedChangesOnlyInTheListAndTheCloseBox
               QStringLiteral("Audio Files (*.aif;*.wma;*.rm;*.mp3;*.voc;*.vox;*.pat;*.au;*.ra;*.raw;*.wav;*.mod)|"
                              "*.aif;*.wma;*.rm;*.mp3;*.voc;*.vox;*.pat;*.au;*.ra;*.raw;*.wav;*.mod"));
     EXPECT_TRUE(messageTexts().value(0).endsWith(QStringLiteral("\n/m/say \"hi\".mp3")));
-    clickItem(sound, QStringLiteral("/Z/last.mp3"));
+    ClickListItem(sound.PlayList, QStringLiteral("/Z/last.mp3"));
     QTest::mouseClick(sound.cmdRemove, Qt::LeftButton);
     QTest::mouseClick(sound.chkSound, Qt::LeftButton);
     EXPECT_TRUE(settings().SoundOn);
@@ -84,7 +79,7 @@ TEST_F(SoundWindowTest, PlayStartsTheSelectedSongOnlyWhileMusicIsOnAndUnchecking
     frmSound& sound = open();
     QStringList& requests = services().music.requests;
     QTest::mouseClick(sound.cmdPlay, Qt::LeftButton);
-    clickItem(sound, QStringLiteral("/songs/two.wav"));
+    ClickListItem(sound.PlayList, QStringLiteral("/songs/two.wav"));
     QTest::mouseClick(sound.cmdPlay, Qt::LeftButton);
     QTest::mouseClick(sound.chkPlay, Qt::LeftButton);
     EXPECT_TRUE(settings().MusicOn);
@@ -108,7 +103,7 @@ TEST_F(SoundWindowTest, RemoveLeavesNothingSelectedSoNoOtherSongIsRemovedOrPlaye
     settings().MusicOn = true;
     writeFile(QStringLiteral("Dat/PlayList.lst"), "\"/s/a.wav\"\r\n\"/s/b.wav\"\r\n\"/s/c.wav\"\r\n");
     frmSound& sound = open();
-    clickItem(sound, QStringLiteral("/s/b.wav"));
+    ClickListItem(sound.PlayList, QStringLiteral("/s/b.wav"));
     QTest::mouseClick(sound.cmdRemove, Qt::LeftButton);
     EXPECT_TRUE(sound.PlayList->selectedItems().isEmpty());
     QTest::mouseClick(sound.cmdRemove, Qt::LeftButton);
@@ -133,8 +128,8 @@ TEST_F(SoundWindowTest, AnMp3InAnyLetterCaseShowsItsTagsAndOtherFilesLeaveThem)
     frmSound& sound = open();
     add(sound, song);
     add(sound, programFolder() + QStringLiteral("/Splash.wav"));
-    clickItem(sound, song);
-    clickItem(sound, programFolder() + QStringLiteral("/Splash.wav"));
+    ClickListItem(sound.PlayList, song);
+    ClickListItem(sound.PlayList, programFolder() + QStringLiteral("/Splash.wav"));
     EXPECT_EQ(sound.lblTitle->text(), QStringLiteral("Paint Rain"));
     EXPECT_EQ(sound.lblArtist->text(), QStringLiteral("The Splatters"));
 }
