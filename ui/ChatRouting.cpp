@@ -103,12 +103,16 @@ void RouteChatLine(const QStringList& fields)
         WritePrivate(PMWindowFor(name), name + QStringLiteral(": "), text);
         break;
     case TellEcho: {
-        // The echo of an own tell always goes to the first window, which
-        // takes the partner's name.
-        frmPM& pm = PMWindow(kPMFirst);
-        if (pm.Caption() != name)
-            pm.setCaption(name);
-        WritePrivate(pm, QStringLiteral("You say: "), text);
+        // The echo of an own tell belongs to the conversation with its
+        // partner, so the next reply there goes to the same player. Only
+        // without one does the first window take it, under the partner's name.
+        frmPM* pm = PMWindowNamed(name);
+        if (!pm) {
+            pm = &PMWindow(kPMFirst);
+            if (pm->Caption() != name)
+                pm->setCaption(name);
+        }
+        WritePrivate(*pm, QStringLiteral("You say: "), text);
         break;
     }
     case SystemNotice:

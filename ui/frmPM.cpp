@@ -117,12 +117,19 @@ frmPM& PMWindow(int index)
     return *entry;
 }
 
+frmPM* PMWindowNamed(const QString& name)
+{
+    for (int i = kPMFirst; i <= kPMLast; ++i)
+        if (frmPM* pm = PMForms()[i]; pm && pm->Caption() == name)
+            return pm;
+    return nullptr;
+}
+
 frmPM& PMWindowFor(const QString& name)
 {
+    if (frmPM* pm = PMWindowNamed(name))
+        return *pm;
     auto& table = PMForms();
-    for (int i = kPMFirst; i <= kPMLast; ++i)
-        if (table[i] && table[i]->Caption() == name)
-            return *table[i];
     for (int i = kPMFirst; i <= kPMLast; ++i) {
         if (!table[i] || table[i]->Caption().isEmpty()) {
             frmPM& pm = PMWindow(i);

@@ -133,6 +133,30 @@ TEST_F(EndToEndTypingTest, APrivateMessageIsAnsweredWithATell)
     EXPECT_EQ(lineTexts(*pm.MessageTxt), QStringList{QStringLiteral("Zo\u00eb: psst")});
 }
 
+TEST_F(EndToEndTypingTest, ARepliesEchoStaysInItsConversationAndTheNextReplyGoesToItsPartner)
+{
+    receive(ServerFrame('c', {"Ann", "hi", "2"}) + ServerFrame('c', {"Ben", "yo", "2"}));
+    frmPM& ann = PMWindow(kPMFirst);
+    frmPM& ben = PMWindow(kPMFirst + 1);
+    ASSERT_EQ(ben.Caption(), QStringLiteral("Ben"));
+    QTest::keyClicks(ben.SendTxt, QStringLiteral("later"));
+    QTest::keyClick(ben.SendTxt, Qt::Key_Return);
+    EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "TELL Ben later")});
+    receive(ServerFrame('c', {"Ben", "later", "3"}));
+    EXPECT_EQ(lineTexts(*ben.MessageTxt), (QStringList{QStringLiteral("Ben: yo"), QStringLiteral("You say: later")}));
+    EXPECT_EQ(ann.Caption(), QStringLiteral("Ann"));
+    EXPECT_EQ(lineTexts(*ann.MessageTxt), QStringList{QStringLiteral("Ann: hi")});
+
+    QTest::keyClicks(ann.SendTxt, QStringLiteral("ok"));
+    QTest::keyClick(ann.SendTxt, Qt::Key_Return);
+    EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "TELL Ann ok")});
+
+    // An echo for a player with no window of their own still takes the first.
+    receive(ServerFrame('c', {"Cid", "hey", "3"}));
+    EXPECT_EQ(ann.Caption(), QStringLiteral("Cid"));
+    EXPECT_EQ(lineTexts(*ann.MessageTxt).last(), QStringLiteral("You say: hey"));
+}
+
 TEST_F(EndToEndTypingTest, DisconnectSendsDThenClosesAndOnlyThenTheProgramCanExit)
 {
     game().mnuFileExit->trigger();
