@@ -91,7 +91,12 @@ void frmGame::Form_Load()
     SetOnTop(this, -1);
 }
 
-void frmGame::StartTimer() { Timer1->start(); }
+void frmGame::StartTimer()
+{
+    // A further Connect finds the poll running and leaves it in step.
+    if (!Timer1->isActive())
+        Timer1->start();
+}
 
 void frmGame::Combo1_Click()
 {

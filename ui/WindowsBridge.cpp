@@ -38,7 +38,14 @@ void WindowsBridge::LoadMap(const QString& mapName)
 
 void WindowsBridge::LoadTerrainNormal() { ::LoadTerrainNormal(); }
 void WindowsBridge::LoadTerrainWinter() { ::LoadTerrainWinter(); }
-void WindowsBridge::StartLightningTimer() { Forms::get<frmMain>().LightningTimer->start(); }
+void WindowsBridge::StartLightningTimer()
+{
+    // Switching on a running timer changes nothing: a server that repeats
+    // the setting must not put the next flash off again.
+    QTimer* timer = Forms::get<frmMain>().LightningTimer;
+    if (!timer->isActive())
+        timer->start();
+}
 void WindowsBridge::UpdateViewport() { ::UpdateViewport(); }
 void WindowsBridge::ChatLine(const QStringList& fields) { RouteChatLine(fields); }
 void WindowsBridge::MarkWhoListUser(const QString& name) { ::MarkWhoListUser(name); }

@@ -17,6 +17,9 @@
 #include "ui/frmPM.h"
 #include "world/WorldState.h"
 
+#include <QTest>
+#include <QTimer>
+
 namespace {
 class EndToEndReceivingTest : public EndToEndTest {
 protected:
@@ -224,4 +227,18 @@ TEST_F(EndToEndReceivingTest, OneBadMessageCostsOnlyItself)
     receive(ServerFrame('V', {"none"}));
     EXPECT_EQ(services().messageBoxes.size(), 2u);
     EXPECT_TRUE(connection().RecvBuffer.isEmpty());
+}
+
+TEST_F(EndToEndReceivingTest, ARepeatedLightningSettingLeavesTheCountdownRunning)
+{
+    QTimer& lightning = *game().LightningTimer;
+    ASSERT_FALSE(lightning.isActive());
+    // A coarse timer may move its timeout by a twentieth of the interval.
+    lightning.setTimerType(Qt::PreciseTimer);
+    receive(ServerFrame('W', {"2", "1"}));
+    ASSERT_TRUE(lightning.isActive());
+    QTest::qWait(300);
+    receive(ServerFrame('W', {"2", "1"}));
+    EXPECT_TRUE(lightning.isActive());
+    EXPECT_LT(lightning.remainingTime(), 10000 - 250);
 }
