@@ -3,6 +3,7 @@
 #include "foundation/RuntimeError.h"
 #include "foundation/Twips.h"
 #include "foundation/WindowUtil.h"
+#include "ui/FixedWindow.h"
 #include "ui/ServerSend.h"
 
 #include <QCloseEvent>
@@ -88,6 +89,10 @@ void frmGame::Form_Load()
 {
     ServerSend(QStringLiteral("t"), QStringLiteral("0"));
     DoEvents();
+    // It opens over the main window like the other tool windows, its title
+    // bar on screen and clear of the menus; from then on it stays where the
+    // player puts it.
+    CentreOnOwner(this);
     SetOnTop(this, -1);
 }
 

@@ -7,12 +7,18 @@ void SetOnTop(QWidget* window, qint16 flag)
 {
     if (!window)
         return;
+    // A window that has been on screen keeps its place. One that never was
+    // has no place to keep: pinning its client area at the origin would push
+    // its title bar off the screen. Qt itself keeps a position the program
+    // gave it.
+    const bool placed = window->testAttribute(Qt::WA_WState_Created);
     const QRect geometry = window->geometry();
     window->setAttribute(Qt::WA_ShowWithoutActivating, true);
     if (flag == -1 || flag == 0) {
         // Changing the flag re-creates the native window, which hides it.
         window->setWindowFlag(Qt::WindowStaysOnTopHint, flag == -1);
-        window->setGeometry(geometry);
+        if (placed)
+            window->setGeometry(geometry);
     }
     window->show();
     if (flag != 0)

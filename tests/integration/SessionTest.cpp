@@ -2,6 +2,7 @@
 
 #include "EndToEnd.h"
 
+#include "community/frmGame.h"
 #include "connection/ConnectionState.h"
 #include "connection/frmConnect.h"
 #include "foundation/frmDebug.h"
@@ -11,6 +12,8 @@
 #include "tests/connection/ServerFrames.h"
 #include "world/WorldState.h"
 
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -59,6 +62,30 @@ TEST_F(EndToEndSessionTest, LoginThroughTheDialog)
     // The user list was only for the dialog.
     EXPECT_EQ(game().WskUsers->state(), QAbstractSocket::UnconnectedState);
     EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+TEST_F(EndToEndSessionTest, TheGameRoomOpensWhollyOnScreenBelowTheMenusAndShowsAgainWhereItWasMoved)
+{
+    // The first Connect loads the game room, on top of every window.
+    frmConnect& d = Forms::get<frmConnect>();
+    d.Show();
+    d.txtUsername->setEditText(QStringLiteral("alice"));
+    d.txtPassword->setText(QStringLiteral("s3cret"));
+    d.cmdServer->setCurrentIndex(d.cmdServer->findText(QStringLiteral("Master Server")));
+    QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
+    ASSERT_TRUE(Forms::isLoaded<frmGame>());
+    frmGame& room = Forms::get<frmGame>();
+    ASSERT_TRUE(room.Visible());
+    const QRect frame = room.frameGeometry();
+    EXPECT_TRUE(room.screen()->availableGeometry().contains(frame)) << frame.x() << "," << frame.y();
+    const QMenuBar& menus = *back().menuBar();
+    EXPECT_GE(frame.top(), menus.mapToGlobal(QPoint(0, menus.height())).y());
+    room.move(room.pos() + QPoint(40, 30));
+    const QPoint moved = room.pos();
+    QTest::mouseClick(room.ZephButton4, Qt::LeftButton);
+    game().mnuGameInfo->trigger();
+    EXPECT_TRUE(room.Visible());
+    EXPECT_EQ(room.pos(), moved);
 }
 
 TEST_F(EndToEndSessionTest, TheLastLinesBeforeTheServerClosesAreShownBeforeDisconnected)
