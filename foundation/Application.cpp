@@ -1,6 +1,7 @@
 #include "foundation/Application.h"
 
 #include "foundation/RuntimeError.h"
+#include "foundation/WindowUtil.h"
 #include "foundation/frmDebug.h"
 
 #include <QFont>
@@ -50,6 +51,8 @@ bool QuelvarApplication::notify(QObject* receiver, QEvent* event)
         return false;
     try {
         try {
+            if (event->type() == QEvent::WindowStateChange && receiver->isWidgetType())
+                UndoStateWithoutBox(static_cast<QWidget*>(receiver));
             return QApplication::notify(receiver, event);
         } catch (const RuntimeError& e) {
             RecordUntrappedError(receiver, e.number(), e.description());

@@ -115,6 +115,11 @@ void FormBase::Show()
     QWidget* w = formWidget();
     w->show();
     w->raise();
+    // A form that is shown becomes the active window and takes the
+    // keyboard. Window managers do not give it to every new window by
+    // themselves (tool windows, for one), nor to one that was already open.
+    if (w->isWindow())
+        w->activateWindow();
 }
 
 void FormBase::Hide() { formWidget()->hide(); }

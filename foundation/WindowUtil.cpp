@@ -1,6 +1,10 @@
 #include "foundation/WindowUtil.h"
 
+#include "foundation/Forms.h"
+
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 void SetOnTop(QWidget* window, qint16 flag)
@@ -40,4 +44,23 @@ void CentreOnOwner(QWidget* window, const QWidget* owner)
     QRect frame = window->frameGeometry();
     frame.moveCenter(area.center());
     window->move(frame.topLeft());
+}
+
+void UndoStateWithoutBox(QWidget* window)
+{
+    if (!window || !window->isWindow())
+        return;
+    Qt::WindowStates unwanted;
+    if (!(window->windowFlags() & Qt::WindowMinimizeButtonHint))
+        unwanted |= Qt::WindowMinimized;
+    if (!(window->windowFlags() & Qt::WindowMaximizeButtonHint) && dynamic_cast<FormBase*>(window))
+        unwanted |= Qt::WindowMaximized;
+    if (!(window->windowState() & unwanted))
+        return;
+    // Once the window manager's change has been delivered: undoing it inside
+    // its own notification would be overwritten.
+    QTimer::singleShot(0, window, [w = QPointer<QWidget>(window), unwanted] {
+        if (w && (w->windowState() & unwanted))
+            w->setWindowState(w->windowState() & ~unwanted);
+    });
 }

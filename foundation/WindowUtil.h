@@ -12,3 +12,11 @@ void SetOnTop(QWidget* window, qint16 flag);
 
 // Centres the window on its owner's window, or on the screen without one.
 void CentreOnOwner(QWidget* window, const QWidget* owner);
+
+// A window without a minimise box is never minimised, and a form without a
+// maximise box never maximised, though a window manager may draw those
+// buttons on every window: such a state is undone as soon as the window
+// manager sets it. A minimised modal box would otherwise block the program
+// with nothing on screen. Dialogs that are not forms (file choosers) may
+// still be maximised where the window manager offers it.
+void UndoStateWithoutBox(QWidget* window);

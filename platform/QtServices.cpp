@@ -9,11 +9,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLockFile>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSoundEffect>
 #include <QUrl>
@@ -22,6 +25,41 @@ namespace platform {
 
 QtServices::QtServices() = default;
 QtServices::~QtServices() = default;
+
+namespace {
+
+// The window that raises a dialog: the dialog stands over it, and when the
+// dialog closes the keyboard goes back to it. Left alone, a window manager
+// gives it to whichever window it likes, often the main window.
+class DialogOwner {
+public:
+    DialogOwner()
+        : window_(QApplication::activeWindow())
+    {
+    }
+    ~DialogOwner()
+    {
+        if (window_ && window_->isVisible())
+            window_->activateWindow();
+    }
+    QWidget* window() const { return window_; }
+
+private:
+    QPointer<QWidget> window_;
+};
+
+// The window manager writes a box's title in its own face, often bold, beside
+// an icon and its buttons; a box narrower than that shows the title cut.
+// Room for the title in the desktop's face made bold, and for the rest.
+int TitleRoom(const QString& title)
+{
+    QFont face = QApplication::font();
+    face.setBold(true);
+    const QFontMetrics metrics(face);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
+} // namespace
 
 int QtServices::messageBox(const QString& text, int style, const QString& title)
 {
@@ -35,15 +73,22 @@ int QtServices::messageBox(const QString& text, int style, const QString& title)
         const int buttons = style & kButtonMask;
         return (buttons == vbYesNo || buttons == vbYesNoCancel) ? vbYes : buttons == vbRetryCancel ? vbRetry : vbOK;
     }
-    QMessageBox box;
-    box.setWindowTitle(title);
-    box.setText(text);
+    return DesktopMessageBox(text, style, title);
+}
+
+int DesktopMessageBox(const QString& text, int style, const QString& title)
+{
+    const DialogOwner owner;
+    // The owner may go while the box is open, taking the box with it.
+    const QPointer<QMessageBox> box = new QMessageBox(owner.window());
+    box->setWindowTitle(title);
+    box->setText(text);
     switch (style & kIconMask) {
-    case vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vbInformation: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case vbCritical: box->setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box->setIcon(QMessageBox::Question); break;
+    case vbExclamation: box->setIcon(QMessageBox::Warning); break;
+    case vbInformation: box->setIcon(QMessageBox::Information); break;
+    default: box->setIcon(QMessageBox::NoIcon); break;
     }
     struct Choice { QMessageBox::StandardButton button; int answer; };
     std::vector<Choice> choices;
@@ -62,8 +107,15 @@ int QtServices::messageBox(const QString& text, int style, const QString& title)
     QMessageBox::StandardButtons buttons;
     for (const Choice& c : choices)
         buttons |= c.button;
-    box.setStandardButtons(buttons);
-    const int pressed = box.exec();
+    box->setStandardButtons(buttons);
+    // The box sizes itself to its layout when it shows: a row as wide as the
+    // title needs holds it open. Added last, as setting the icon lays the box
+    // out anew.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(TitleRoom(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    const int pressed = box->exec();
+    delete box.data();
     for (const Choice& c : choices)
         if (pressed == c.button)
             return c.answer;
@@ -76,8 +128,9 @@ int QtServices::messageBox(const QString& text, int style, const QString& title)
 
 QString QtServices::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
+    const DialogOwner owner;
     bool ok = false;
-    const QString text = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString text = QInputDialog::getText(owner.window(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
 
@@ -99,12 +152,14 @@ QString qtFilter(const QString& filter)
 
 QString QtServices::openFileDialog(const QString& title, const QString& directory, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(nullptr, title, directory, qtFilter(filter));
+    const DialogOwner owner;
+    return QFileDialog::getOpenFileName(owner.window(), title, directory, qtFilter(filter));
 }
 
 QString QtServices::openFolderDialog(const QString& title, const QString& directory)
 {
-    return QFileDialog::getExistingDirectory(nullptr, title, directory);
+    const DialogOwner owner;
+    return QFileDialog::getExistingDirectory(owner.window(), title, directory);
 }
 
 bool QtServices::isPrevInstance()

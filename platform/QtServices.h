@@ -12,6 +12,10 @@ class QSoundEffect;
 
 namespace platform {
 
+// The desktop's modal message box: over the window that raised it, which
+// gets the keyboard back when it closes, and wide enough for its title.
+int DesktopMessageBox(const QString& text, int style, const QString& title);
+
 class QtServices : public Services {
 public:
     QtServices();

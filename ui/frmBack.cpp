@@ -163,6 +163,7 @@ void frmBack::Show()
 {
     showMaximized();
     raise();
+    activateWindow();
 }
 
 void frmBack::closeEvent(QCloseEvent* event)

@@ -177,12 +177,7 @@ void frmMain::mnuViewAlias_Click()
 void frmMain::mnuTourn_Click() { Forms::get<frmTourn>().Show(); }
 void frmMain::mnuViewTeam_Click() { Forms::get<frmTeams>().Show(); }
 
-void frmMain::mnuGameInfo_Click()
-{
-    frmGame& room = Forms::get<frmGame>();
-    room.Show();
-    room.activateWindow();
-}
+void frmMain::mnuGameInfo_Click() { Forms::get<frmGame>().Show(); }
 
 void frmMain::mnuViewTop_Click() { Forms::get<frmTop10>().Show(); }
 

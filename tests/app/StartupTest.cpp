@@ -13,7 +13,11 @@
 #include "tests/world/SyntheticStrips.h"
 #include "world/WorldState.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTest>
 
 class StartupTest : public ClientTest {
 protected:
@@ -144,4 +148,20 @@ TEST_F(StartupTest, NoSoundDeviceIsReportedAndStartUpGoesOn)
     EXPECT_EQ(services().messageBoxes[0].title, QStringLiteral("Detection Error"));
     EXPECT_FALSE(ProgramHasEnded());
     EXPECT_TRUE(Forms::get<frmConnect>().Visible());
+}
+
+TEST_F(StartupTest, TheSoundCardBoxIsWideEnoughForItsTitleAndTheLoginDialogThenHasTheKeyboard)
+{
+    services().waveOutDevices = 0;
+    int width = 0;
+    services().onDesktopBox = [&](QMessageBox& box) { width = box.width(); };
+    Main();
+    // A window manager sets the title in a bold face beside the window's
+    // icon and up to four buttons with their padding: about seven times as
+    // wide as a line of text is high.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    EXPECT_GT(width, metrics.horizontalAdvance(QStringLiteral("Detection Error")) + 7 * metrics.height());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == &Forms::get<frmConnect>(); }));
 }

@@ -13,6 +13,7 @@
 #include "world/WorldState.h"
 
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 
@@ -62,6 +63,34 @@ TEST_F(EndToEndSessionTest, LoginThroughTheDialog)
     // The user list was only for the dialog.
     EXPECT_EQ(game().WskUsers->state(), QAbstractSocket::UnconnectedState);
     EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+TEST_F(EndToEndSessionTest, TheDialogHasTheKeyboardWhenShownAndWhenItsBoxCloses)
+{
+    frmConnect& d = Forms::get<frmConnect>();
+    d.Show();
+    // The player clicks the main window, then its Connect button: the
+    // dialog comes to the front with the keyboard.
+    activate();
+    ASSERT_EQ(QApplication::activeWindow(), &back());
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &d; }));
+
+    // The refusal's box cannot be minimised away, and when it closes the
+    // keyboard is back in the dialog.
+    QString title;
+    bool minimised = true;
+    services().onDesktopBox = [&](QMessageBox& box) {
+        title = box.windowTitle();
+        box.setWindowState(Qt::WindowMinimized);
+        QTest::qWait(20);
+        minimised = box.isMinimized();
+    };
+    QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
+    services().onDesktopBox = nullptr;
+    EXPECT_EQ(title, QStringLiteral("Connect"));
+    EXPECT_FALSE(minimised);
+    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &d; }));
 }
 
 TEST_F(EndToEndSessionTest, TheGameRoomOpensWhollyOnScreenBelowTheMenusAndShowsAgainWhereItWasMoved)

@@ -6,7 +6,10 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
+
+class QMessageBox;
 
 // Records what the music player is asked, in order: "file <path>", "play",
 // "stop". Its file name is the one set last; raiseWarning acts as the
@@ -69,4 +72,7 @@ public:
     quint32 tick = 0;
     // Called while a message box is "shown" (to act while it would be open).
     std::function<void(const RecordedMessageBox&)> onMessageBox;
+    // When set, message boxes are the desktop's real ones: this is called
+    // once the box is on screen, then the box's first button is clicked.
+    std::function<void(QMessageBox&)> onDesktopBox;
 };
