@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QTest>
 
 class StartupTest : public ClientTest {
 protected:
@@ -150,7 +149,7 @@ TEST_F(StartupTest, NoSoundDeviceIsReportedAndStartUpGoesOn)
     EXPECT_TRUE(Forms::get<frmConnect>().Visible());
 }
 
-TEST_F(StartupTest, TheSoundCardBoxIsWideEnoughForItsTitleAndTheLoginDialogThenHasTheKeyboard)
+TEST_F(StartupTest, TheSoundCardBoxIsWideEnoughForItsTitle)
 {
     services().waveOutDevices = 0;
     int width = 0;
@@ -163,5 +162,4 @@ TEST_F(StartupTest, TheSoundCardBoxIsWideEnoughForItsTitleAndTheLoginDialogThenH
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     EXPECT_GT(width, metrics.horizontalAdvance(QStringLiteral("Detection Error")) + 7 * metrics.height());
-    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == &Forms::get<frmConnect>(); }));
 }

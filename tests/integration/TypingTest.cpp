@@ -150,11 +150,6 @@ TEST_F(EndToEndTypingTest, ARepliesEchoStaysInItsConversationAndTheNextReplyGoes
     QTest::keyClicks(ann.SendTxt, QStringLiteral("ok"));
     QTest::keyClick(ann.SendTxt, Qt::Key_Return);
     EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "TELL Ann ok")});
-
-    // An echo for a player with no window of their own still takes the first.
-    receive(ServerFrame('c', {"Cid", "hey", "3"}));
-    EXPECT_EQ(ann.Caption(), QStringLiteral("Cid"));
-    EXPECT_EQ(lineTexts(*ann.MessageTxt).last(), QStringLiteral("You say: hey"));
 }
 
 TEST_F(EndToEndTypingTest, DisconnectSendsDThenClosesAndOnlyThenTheProgramCanExit)

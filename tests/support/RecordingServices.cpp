@@ -9,31 +9,20 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-// Waits in the box's own event loop until it is the modal window, lets the
-// test look at it and answers it with its first button.
-void AnswerDesktopBox(const std::function<void(QMessageBox&)>& look, int triesLeft = 100)
-{
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) {
-        if (triesLeft > 0)
-            QTimer::singleShot(10, [look, triesLeft] { AnswerDesktopBox(look, triesLeft - 1); });
-        return;
-    }
-    const QPointer<QMessageBox> open(box);
-    look(*box);
-    if (open && open->isVisible() && !open->buttons().isEmpty())
-        QTest::mouseClick(open->buttons().first(), Qt::LeftButton);
-}
-} // namespace
-
 int RecordingServices::messageBox(const QString& text, int style, const QString& title)
 {
     messageBoxes.push_back({text, style, title});
     if (onMessageBox)
         onMessageBox(messageBoxes.back());
     if (onDesktopBox) {
-        QTimer::singleShot(0, [look = onDesktopBox] { AnswerDesktopBox(look); });
+        // Runs in the box's own event loop, where it is the modal window.
+        QTimer::singleShot(0, [look = onDesktopBox] {
+            const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box)
+                look(*box);
+            if (box && box->isVisible())
+                QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+        });
         return platform::DesktopMessageBox(text, style, title);
     }
     if (!messageBoxAnswers.empty()) {
