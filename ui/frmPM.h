@@ -47,7 +47,7 @@ constexpr int kPMLast = 10;
 std::array<QPointer<frmPM>, kPMLast + 1>& PMForms();
 // The window of an entry, created on first use.
 frmPM& PMWindow(int index);
-// The open window whose caption is the name, or none.
+// The window whose caption is the name, or none.
 frmPM* PMWindowNamed(const QString& name);
 // The window for a private message from a partner: the one whose caption is
 // the name; else the first free entry; else the window quiet longest,
