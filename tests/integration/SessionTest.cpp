@@ -98,8 +98,8 @@ TEST_F(EndToEndSessionTest, TheGameRoomOpensWhollyOnScreenBelowTheMenusAndShowsA
     // The first Connect loads the game room, on top of every window.
     frmConnect& d = Forms::get<frmConnect>();
     d.Show();
-    d.txtUsername->setEditText(QStringLiteral("alice"));
-    d.txtPassword->setText(QStringLiteral("s3cret"));
+    QTest::keyClicks(d.txtUsername, QStringLiteral("alice"));
+    QTest::keyClicks(d.txtPassword, QStringLiteral("s3cret"));
     d.cmdServer->setCurrentIndex(d.cmdServer->findText(QStringLiteral("Master Server")));
     QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
     ASSERT_TRUE(Forms::isLoaded<frmGame>());
