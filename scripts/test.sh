@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what the client needs, builds it and runs every test: the test
-# suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# suite, the check that a rebuild keeps the files the player changed, the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and each fuzz target for a bounded time.
-# QUELVAR_QUICK=1 runs only the plain test suite.
+# QUELVAR_QUICK=1 runs only the plain test suite and that check.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -10,6 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 
 ./scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+./scripts/check-kept-files.sh build
 
 if [ "${QUELVAR_QUICK:-0}" = 1 ]; then
     exit 0

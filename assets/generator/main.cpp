@@ -1,7 +1,9 @@
 // Generates the program's assets into its folder: the tile strips, sounds,
-// icon, pointers and the about box's picture, maps and the small data files.
+// icon, pointers and the about box's picture and maps; with --kept-files, the
+// small data files that the player, the program or the game's operator
+// change there, each written only where it is missing.
 //
-//   quelvar_assetgen <program folder>
+//   quelvar_assetgen [--kept-files] <program folder>
 
 #include "AboutPicture.h"
 #include "DataFiles.h"
@@ -15,7 +17,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
+#include <cstring>
 
 using namespace assetgen;
 
@@ -37,17 +41,34 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     report(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(), path);
 }
 
+// A file that exists is someone's: the server address the operator set, the
+// button count the player chose. It is never written over.
+void writeIfMissing(const QString& path, const QByteArray& bytes)
+{
+    if (QFileInfo::exists(path))
+        return;
+    QFile f(path);
+    report(f.open(QIODevice::WriteOnly | QIODevice::NewOnly) && f.write(bytes) == bytes.size() && f.flush(), path);
+}
+
 void writeStrip(const QString& path, const QImage& strip) { report(saveBmp(strip, path), path); }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quelvar_assetgen <program folder>\n");
+    const bool keptFiles = argc == 3 && std::strcmp(argv[1], "--kept-files") == 0;
+    if (argc != 2 && !keptFiles) {
+        std::fprintf(stderr, "usage: quelvar_assetgen [--kept-files] <program folder>\n");
         return 2;
     }
-    const QString root = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString root = QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath();
+    if (keptFiles) {
+        writeIfMissing(root + QStringLiteral("/command.txt"), commandList());
+        writeIfMissing(root + QStringLiteral("/DesignData.Dat"), designData());
+        writeIfMissing(root + QStringLiteral("/Endpoints.ini"), endpointsIni());
+        return failed ? 1 : 0;
+    }
     for (const char* sub : {"Graphics", "Sounds", "Map", "Dat"})
         report(QDir().mkpath(root + QLatin1Char('/') + QLatin1String(sub)), root + QLatin1Char('/') + QLatin1String(sub));
     const QString gfx = root + QStringLiteral("/Graphics/");
@@ -80,9 +101,5 @@ int main(int argc, char** argv)
 
     for (const MapFile& m : mapFiles())
         writeBytes(root + QStringLiteral("/Map/") + m.name, m.cells);
-
-    writeBytes(root + QStringLiteral("/command.txt"), commandList());
-    writeBytes(root + QStringLiteral("/DesignData.Dat"), designData());
-    writeBytes(root + QStringLiteral("/Endpoints.ini"), endpointsIni());
     return failed ? 1 : 0;
 }
