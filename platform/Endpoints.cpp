@@ -31,6 +31,10 @@ Endpoints readEndpoints()
     e.advertising = ini.value(QStringLiteral("Advertising"), QStringLiteral("http://127.0.0.1/")).toString();
     while (e.webHost.endsWith(QLatin1Char('/')))
         e.webHost.chop(1);
+    // A bare host name ("game.example.org", "10.0.0.2:8080") means a web
+    // site: without its scheme no request could be made at all.
+    if (!e.webHost.isEmpty() && !e.webHost.contains(QLatin1String("://")))
+        e.webHost.prepend(QLatin1String("http://"));
     return e;
 }
 } // namespace

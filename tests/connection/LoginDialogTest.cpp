@@ -13,6 +13,7 @@
 #include "ui/frmMain.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 #include <QPointer>
 #include <QTcpServer>
@@ -96,6 +97,19 @@ TEST_F(LoginDialogTest, FailedAddressFetchIsLoggedAndConnectReportsIt)
     EXPECT_TRUE(d.Visible());
     EXPECT_EQ(stored(QStringLiteral("Username")), QStringLiteral("olduser"));
     EXPECT_EQ(fake->gameConnections(), 0);
+}
+
+TEST_F(LoginDialogTest, AWebHostWrittenWithoutItsSchemeIsReachedOverHttp)
+{
+    QFile ini(programFolder() + QStringLiteral("/Endpoints.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(QStringLiteral("[Endpoints]\r\nWebHost=127.0.0.1:%1/\r\n").arg(fake->httpPort()).toLatin1());
+    ini.close();
+    platform::reloadEndpoints();
+    fake->addressText = "10.1.2.3";
+    Forms::get<frmConnect>();
+    EXPECT_EQ(fake->httpRequests, QStringList{QStringLiteral("GET /files/address.txt HTTP/1.1")});
+    EXPECT_EQ(connection().MasterServer, QStringLiteral("10.1.2.3"));
 }
 
 TEST_F(LoginDialogTest, AnAddressHostThatKeepsTricklingIsCutOffInAFewSeconds)
