@@ -89,10 +89,10 @@ void frmGame::Form_Load()
 {
     ServerSend(QStringLiteral("t"), QStringLiteral("0"));
     DoEvents();
-    // It opens over the main window like the other tool windows, its title
-    // bar on screen and clear of the menus; from then on it stays where the
-    // player puts it.
-    CentreOnOwner(this);
+    // It opens in a corner of the main window, clear of the map's centre
+    // where the player stands and of the tool windows that open centred;
+    // from then on it stays where the player puts it.
+    PlaceTopRightOfWorkArea(this);
     SetOnTop(this, -1);
 }
 

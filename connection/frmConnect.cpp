@@ -11,6 +11,7 @@
 #include "foundation/Utilities.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
+#include "platform/TopMost.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "ui/frmChat.h"
@@ -334,6 +335,12 @@ void frmConnect::cmdOkay_Click()
                          platform::vbOKOnly | platform::vbCritical,
                          QStringLiteral("Error #") + QString::number(e.number()));
     }
+}
+
+void frmConnect::Show()
+{
+    SetStaysOnTop(this, TopMostWindowShown(this));
+    FormBase::Show();
 }
 
 void frmConnect::cmdCancel_Click()

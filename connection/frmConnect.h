@@ -43,6 +43,10 @@ public:
     // Fills the list of users online from a user-list reply.
     void Update(const QString& RawData);
 
+    // Shown, it stands above a game room that stays on top, so that its
+    // buttons are never under the room.
+    void Show() override;
+
     // ---- events ----
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;

@@ -1,6 +1,7 @@
 #include "foundation/Forms.h"
 
 #include "foundation/Twips.h"
+#include "foundation/WindowUtil.h"
 
 #include <QPointer>
 #include <vector>
@@ -113,6 +114,7 @@ void FormBase::setCaption(const QString& caption) { formWidget()->setWindowTitle
 void FormBase::Show()
 {
     QWidget* w = formWidget();
+    BelongToMainWindow(w);
     w->show();
     w->raise();
     // A form that is shown becomes the active window and takes the

@@ -1,33 +1,42 @@
 #include "foundation/WindowUtil.h"
 
 #include "foundation/Forms.h"
+#include "foundation/ProgramLinks.h"
+#include "platform/TopMost.h"
 
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 void SetOnTop(QWidget* window, qint16 flag)
 {
     if (!window)
         return;
-    // A window that has been on screen keeps its place. One that never was
-    // has no place to keep: pinning its client area at the origin would push
-    // its title bar off the screen. Qt itself keeps a position the program
-    // gave it.
-    const bool placed = window->testAttribute(Qt::WA_WState_Created);
-    const QRect geometry = window->geometry();
     window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-    if (flag == -1 || flag == 0) {
-        // Changing the flag re-creates the native window, which hides it.
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, flag == -1);
-        if (placed)
-            window->setGeometry(geometry);
-    }
+    if (flag == -1 || flag == 0)
+        SetStaysOnTop(window, flag == -1);
+    BelongToMainWindow(window);
     window->show();
     if (flag != 0)
         window->raise();
     window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+void BelongToMainWindow(QWidget* window)
+{
+    QWidget* main = LinkedMainWindow();
+    if (!window || !main || window == main || !window->isWindow() || window->parentWidget())
+        return;
+    if (window->windowType() != Qt::Tool && window->windowType() != Qt::Dialog)
+        return;
+    // On the native window, which a change of the window's flags replaces:
+    // so once more before every showing.
+    window->winId();
+    main->winId();
+    if (window->windowHandle() && main->windowHandle())
+        window->windowHandle()->setTransientParent(main->windowHandle());
 }
 
 void CentreOnOwner(QWidget* window, const QWidget* owner)

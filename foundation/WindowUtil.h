@@ -10,6 +10,14 @@ class QWidget;
 // neither moved, resized nor activated.
 void SetOnTop(QWidget* window, qint16 flag);
 
+// Before a tool window or dialog of the program is shown: it belongs to the
+// main window, as the window system's tool windows belong to their owner.
+// One that belongs to no window is kept by some window managers (metacity)
+// in the layer of the program's highest window, over the game room that
+// stays on top; one that belongs to the main window stays in its layer, above
+// the main window.
+void BelongToMainWindow(QWidget* window);
+
 // Centres the window on its owner's window, or on the screen without one.
 void CentreOnOwner(QWidget* window, const QWidget* owner);
 

@@ -1,6 +1,7 @@
 #include "platform/QtServices.h"
 
 #include "platform/Endpoints.h"
+#include "platform/TopMost.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -47,6 +48,22 @@ public:
 private:
     QPointer<QWidget> window_;
 };
+
+// Runs a dialog made for the window that raised it, above any window that
+// stays on top, and reads its answer when it was accepted. The owner may go
+// while the dialog is open, taking the dialog with it.
+template <class Dialog, class Read>
+auto RunDialog(Dialog* made, Read read) -> decltype(read(*made))
+{
+    const QPointer<Dialog> dialog = made;
+    StandOverTopMost(dialog);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
+    decltype(read(*made)) answer{};
+    if (accepted)
+        answer = read(*dialog);
+    delete dialog.data();
+    return answer;
+}
 
 // The window manager writes a box's title in its own face, often bold, beside
 // an icon and its buttons; a box narrower than that shows the title cut.
@@ -114,6 +131,7 @@ int DesktopMessageBox(const QString& text, int style, const QString& title)
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
         grid->addItem(new QSpacerItem(TitleRoom(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
+    StandOverTopMost(box);
     const int pressed = box->exec();
     delete box.data();
     for (const Choice& c : choices)
@@ -129,9 +147,11 @@ int DesktopMessageBox(const QString& text, int style, const QString& title)
 QString QtServices::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     const DialogOwner owner;
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner.window(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    auto* dialog = new QInputDialog(owner.window());
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    return RunDialog(dialog, [](QInputDialog& d) { return d.textValue(); });
 }
 
 namespace {
@@ -153,13 +173,18 @@ QString qtFilter(const QString& filter)
 QString QtServices::openFileDialog(const QString& title, const QString& directory, const QString& filter)
 {
     const DialogOwner owner;
-    return QFileDialog::getOpenFileName(owner.window(), title, directory, qtFilter(filter));
+    auto* dialog = new QFileDialog(owner.window(), title, directory, qtFilter(filter));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return RunDialog(dialog, [](QFileDialog& d) { return d.selectedFiles().value(0); });
 }
 
 QString QtServices::openFolderDialog(const QString& title, const QString& directory)
 {
     const DialogOwner owner;
-    return QFileDialog::getExistingDirectory(owner.window(), title, directory);
+    auto* dialog = new QFileDialog(owner.window(), title, directory);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    return RunDialog(dialog, [](QFileDialog& d) { return d.selectedFiles().value(0); });
 }
 
 bool QtServices::isPrevInstance()

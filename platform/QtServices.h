@@ -12,8 +12,10 @@ class QSoundEffect;
 
 namespace platform {
 
-// The desktop's modal message box: over the window that raised it, which
-// gets the keyboard back when it closes, and wide enough for its title.
+// The desktop's modal message box: over the window that raised it and over
+// any window that stays on top, which gets the keyboard back when it closes,
+// and wide enough for its title. Input boxes and file choosers stand and give
+// the keyboard back the same way.
 int DesktopMessageBox(const QString& text, int style, const QString& title);
 
 class QtServices : public Services {

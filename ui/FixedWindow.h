@@ -10,6 +10,10 @@ class QWidget;
 void SetFixedSingle(QWidget* window, int widthTwips, int heightTwips);
 // Centres the window on the main window (frmBack) when it exists.
 void CentreOnOwner(QWidget* window);
+// Places the window's frame in the top-right corner of the main window's
+// work area, where its game and chat windows lie: below the menus, clear of
+// the centre of the map, and wholly on screen.
+void PlaceTopRightOfWorkArea(QWidget* window);
 // Shows the program's icon in an image control (nothing while it has none).
 void ShowProgramIcon(QLabel* image);
 // Gives the window the game window's icon.

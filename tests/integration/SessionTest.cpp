@@ -18,7 +18,34 @@
 #include <QTest>
 
 namespace {
-class EndToEndSessionTest : public EndToEndTest {};
+class EndToEndSessionTest : public EndToEndTest {
+protected:
+    // The player logs in through the dialog; the first Connect loads the
+    // game room, on top of every window.
+    frmGame& connectThroughTheDialog()
+    {
+        frmConnect& d = Forms::get<frmConnect>();
+        d.Show();
+        QTest::keyClicks(d.txtUsername, QStringLiteral("alice"));
+        QTest::keyClicks(d.txtPassword, QStringLiteral("s3cret"));
+        d.cmdServer->setCurrentIndex(d.cmdServer->findText(QStringLiteral("Master Server")));
+        QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
+        EXPECT_TRUE(Forms::isLoaded<frmGame>());
+        return Forms::get<frmGame>();
+    }
+    // Each box shown on the desktop from now on: its title, and whether it
+    // stays on top.
+    std::vector<std::pair<QString, bool>>& watchBoxes()
+    {
+        services().onDesktopBox = [this](QMessageBox& box) {
+            boxes_.emplace_back(box.windowTitle(), bool(box.windowFlags() & Qt::WindowStaysOnTopHint));
+        };
+        return boxes_;
+    }
+
+private:
+    std::vector<std::pair<QString, bool>> boxes_;
+};
 
 QStringList listed(const frmConnect& d)
 {
@@ -93,28 +120,53 @@ TEST_F(EndToEndSessionTest, TheDialogHasTheKeyboardWhenShownAndWhenItsBoxCloses)
     EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &d; }));
 }
 
-TEST_F(EndToEndSessionTest, TheGameRoomOpensWhollyOnScreenBelowTheMenusAndShowsAgainWhereItWasMoved)
+TEST_F(EndToEndSessionTest, TheGameRoomOpensInTheTopRightCornerOfTheWorkAreaAndShowsAgainWhereItWasMoved)
 {
-    // The first Connect loads the game room, on top of every window.
-    frmConnect& d = Forms::get<frmConnect>();
-    d.Show();
-    QTest::keyClicks(d.txtUsername, QStringLiteral("alice"));
-    QTest::keyClicks(d.txtPassword, QStringLiteral("s3cret"));
-    d.cmdServer->setCurrentIndex(d.cmdServer->findText(QStringLiteral("Master Server")));
-    QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
-    ASSERT_TRUE(Forms::isLoaded<frmGame>());
-    frmGame& room = Forms::get<frmGame>();
+    frmGame& room = connectThroughTheDialog();
     ASSERT_TRUE(room.Visible());
     const QRect frame = room.frameGeometry();
     EXPECT_TRUE(room.screen()->availableGeometry().contains(frame)) << frame.x() << "," << frame.y();
     const QMenuBar& menus = *back().menuBar();
     EXPECT_GE(frame.top(), menus.mapToGlobal(QPoint(0, menus.height())).y());
-    room.move(room.pos() + QPoint(40, 30));
+    const QWidget& work = *back().mdiArea;
+    EXPECT_EQ(frame.topRight(), work.mapToGlobal(QPoint(work.width() - 1, 0)));
+    room.move(room.pos() + QPoint(-40, 30));
     const QPoint moved = room.pos();
     QTest::mouseClick(room.ZephButton4, Qt::LeftButton);
     game().mnuGameInfo->trigger();
     EXPECT_TRUE(room.Visible());
     EXPECT_EQ(room.pos(), moved);
+}
+
+TEST_F(EndToEndSessionTest, BoxesAndTheLoginDialogStandAboveTheGameRoomWhileItIsShown)
+{
+    frmGame& room = connectThroughTheDialog();
+    std::vector<std::pair<QString, bool>>& boxes = watchBoxes();
+    receive(ServerFrame('#', {"Server restarting"}));
+    game().mnuFileExit->trigger();
+
+    // Disconnected, Connect shows the login dialog over the room, and its
+    // refusal stands over both.
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+    frmConnect& d = Forms::get<frmConnect>();
+    ASSERT_TRUE(d.Visible());
+    EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
+    d.cmdServer->setEditText(QStringLiteral("Select Server"));
+    QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
+
+    // With the room hidden they are ordinary windows again.
+    QTest::mouseClick(room.ZephButton4, Qt::LeftButton);
+    d.Hide();
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+    EXPECT_FALSE(d.windowFlags() & Qt::WindowStaysOnTopHint);
+    QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
+    services().onDesktopBox = nullptr;
+    EXPECT_EQ(boxes, (std::vector<std::pair<QString, bool>>{{"Quelvar", true},
+                                                            {"Quelvar", true},
+                                                            {"Connect", true},
+                                                            {"Connect", false}}));
+    EXPECT_TRUE(room.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 TEST_F(EndToEndSessionTest, TheLastLinesBeforeTheServerClosesAreShownBeforeDisconnected)
