@@ -1,5 +1,6 @@
 #include "ui/Focus.h"
 
+#include <QApplication>
 #include <QWidget>
 
 bool CanTakeFocus(const QWidget* target)
@@ -9,6 +10,14 @@ bool CanTakeFocus(const QWidget* target)
 
 void SetFocusIfAble(QWidget* target)
 {
-    if (CanTakeFocus(target))
-        target->setFocus(Qt::OtherFocusReason);
+    if (!CanTakeFocus(target))
+        return;
+    // The target's window becomes the active one: otherwise the window
+    // manager chooses which window has the keyboard (when the window that had
+    // it closes, often one that stays on top), and what the player types
+    // next goes there.
+    QWidget* window = target->window();
+    if (QApplication::activeWindow() != window)
+        window->activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
 }

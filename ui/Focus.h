@@ -7,6 +7,6 @@ class QWidget;
 
 // True when the widget is enabled and shown.
 bool CanTakeFocus(const QWidget* target);
-// Gives the widget the keyboard focus when it can take it; otherwise the
-// focus stays where it is.
+// Gives the widget the keyboard focus when it can take it, making its window
+// the active one; otherwise the focus stays where it is.
 void SetFocusIfAble(QWidget* target);

@@ -12,7 +12,9 @@
 #include "ui/frmPM.h"
 #include "world/WorldState.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 class EndToEndTypingTest : public EndToEndTest {
@@ -63,6 +65,25 @@ TEST_F(EndToEndTypingTest, TypedLinesCarryTheirPrefixOnTheWire)
                                                ClientFrame('C', "tell ann caf\xE9 ok\x07"), ClientFrame('C', "")}));
     EXPECT_EQ(line()->itemText(0), QStringLiteral("/"));
     EXPECT_EQ(line()->itemText(1), QStringLiteral("/tell ann caf\u00e9 \u00a6ok") + QChar(7));
+}
+
+TEST_F(EndToEndTypingTest, WhatIsTypedAfterTheWhoWindowClosesGoesToTheInputLine)
+{
+    game().mnuViewWho->trigger();
+    frmWho& who = Forms::get<frmWho>();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &who; }));
+    // It belongs to the main window, so the window manager keeps it in the
+    // main window's layer, under the game room.
+    EXPECT_EQ(who.windowHandle()->transientParent(), back().windowHandle());
+    sentFrames();
+
+    who.close();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &back(); }));
+    QWidget* keyboard = QApplication::focusWidget();
+    ASSERT_NE(keyboard, nullptr);
+    QTest::keyClicks(keyboard, QStringLiteral("hi"));
+    QTest::keyClick(keyboard, Qt::Key_Return);
+    EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "hi")});
 }
 
 TEST_F(EndToEndTypingTest, WalkingKeysSendMovesOnlyWithKeypadMovement)
