@@ -11,10 +11,12 @@ namespace platform {
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultValue = QString());
 // Stores the value; the file is written at once, so nothing is lost when the
-// program ends right after.
-void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
-// Removes a key (used by tests and never by the program's own logic).
-void DeleteSetting(const QString& appName, const QString& section, const QString& key);
+// program ends right after. False when the file could not be written whole
+// (a full disk, a folder that cannot be written): it then keeps what it held.
+bool SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
+// Removes a key (used by tests and never by the program's own logic); false
+// as for SaveSetting.
+bool DeleteSetting(const QString& appName, const QString& section, const QString& key);
 // The file that holds an application's settings.
 QString settingsFilePath(const QString& appName);
 
