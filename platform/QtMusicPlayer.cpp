@@ -2,6 +2,7 @@
 
 #include <QAudioOutput>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
 
@@ -33,14 +34,25 @@ QMediaPlayer& QtMusicPlayer::player()
 void QtMusicPlayer::setFileName(const QString& path)
 {
     fileName_ = path;
-    player().setSource(path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path));
+    playable_ = path.isEmpty() || QFileInfo(path).isFile();
+    if (playable_) {
+        player().setSource(path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path));
+        return;
+    }
+    // The media back end would open a FIFO or a device in this thread and
+    // wait there for good. Anything but a regular file is refused as the back
+    // end refuses a missing one.
+    if (player_)
+        player_->setSource(QUrl());
+    warn(static_cast<qint32>(QMediaPlayer::ResourceError), static_cast<qint32>(QMediaPlayer::InvalidMedia),
+         QStringLiteral("Resource not found."));
 }
 
 QString QtMusicPlayer::fileName() const { return fileName_; }
 
 void QtMusicPlayer::play()
 {
-    if (!fileName_.isEmpty())
+    if (!fileName_.isEmpty() && playable_)
         player().play();
 }
 

@@ -25,6 +25,7 @@ private:
 
     QPointer<QMediaPlayer> player_;
     QString fileName_;
+    bool playable_ = true;  // false for a song that is no regular file
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/SongTags.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
 
@@ -12,6 +13,10 @@ QString toQString(const TagLib::String& s) { return QString::fromStdWString(s.to
 
 SongTags ReadSongTags(const QString& path)
 {
+    // Opening a FIFO or a device would wait here for good: anything but a
+    // regular file has no tags, as a missing one has none.
+    if (!QFileInfo(path).isFile())
+        return {};
     const QByteArray name = QFile::encodeName(path);
     // Only the tags are wanted, not the length or bit rate.
     const TagLib::FileRef file(name.constData(), false);

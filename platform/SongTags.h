@@ -10,7 +10,8 @@ struct SongTags {
     QString artist;
 };
 
-// The tags of the file; empty texts when it has none or cannot be read.
+// The tags of the file; empty texts when it has none, cannot be read or is
+// no regular file.
 SongTags ReadSongTags(const QString& path);
 
 } // namespace platform
