@@ -123,12 +123,7 @@ void frmSound::Form_Load()
     chkSound->setChecked(s.SoundOn);
     chkRandom->setChecked(s.RandomSongs);
 
-    try {
-        for (const QString& path : ReadPlayListFile(PlayListFileName()))
-            AddItem(path);
-    } catch (const RuntimeError& e) {
-        AddToLog(kForm, QStringLiteral("Form_Load"), e.err());
-    }
+    ReadPlayList(QStringLiteral("Form_Load"));
     Filter = QStringLiteral("Audio Files (") + kAudioPatterns + QStringLiteral(")|") + kAudioPatterns;
 }
 
@@ -246,15 +241,42 @@ void frmSound::PlayList_Click()
     lblArtist->setText(tags.artist);
 }
 
-void frmSound::cmdDone_Click()
+bool frmSound::ReadPlayList(const QString& procedure)
+{
+    try {
+        const QStringList listed = Paths();
+        for (const QString& path : ReadPlayListFile(PlayListFileName()))
+            if (!listed.contains(path))
+                AddItem(path);
+        unread_ = false;
+    } catch (const RuntimeError& e) {
+        unread_ = true;
+        AddToLog(kForm, procedure,
+                 ErrObject{e.err().Number, QStringLiteral("Cannot read ") + PlayListFileName() +
+                                               QStringLiteral(", so the list is not written over it")});
+    }
+    return !unread_;
+}
+
+QStringList frmSound::Paths() const
 {
     QStringList paths;
     for (int i = 0; i < PlayList->count(); ++i)
         paths << PlayList->item(i)->text();
-    try {
-        WritePlayListFile(PlayListFileName(), paths);
-    } catch (const RuntimeError& e) {
-        AddToLog(kForm, QStringLiteral("cmdDone_Click"), e.err());
+    return paths;
+}
+
+void frmSound::cmdDone_Click()
+{
+    const QString procedure = QStringLiteral("cmdDone_Click");
+    // The songs of a file that could not be read join the list before it is
+    // written; while they cannot be read the file is left alone.
+    if (!unread_ || ReadPlayList(procedure)) {
+        try {
+            WritePlayListFile(PlayListFileName(), Paths());
+        } catch (const RuntimeError& e) {
+            AddToLog(kForm, procedure, e.err());
+        }
     }
     Hide();
     SetFocusIfAble(Forms::get<frmBack>().txtSend);

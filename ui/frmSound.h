@@ -58,4 +58,16 @@ public:
     int ListIndex() const;
     // Adds a song in its alphabetical place.
     void AddItem(const QString& path);
+
+private:
+    // Adds the songs of the play list file that the list lacks; false, with
+    // a line in the error log under the procedure, when the file is there but
+    // cannot be read.
+    bool ReadPlayList(const QString& procedure);
+    // The paths of the list, first to last.
+    QStringList Paths() const;
+
+    // Set while the file is there but could not be read: the list lacks its
+    // songs, so it is not written over the file until a read succeeds.
+    bool unread_ = false;
 };

@@ -4,7 +4,9 @@
 #include "UiTest.h"
 
 #include "foundation/SettingsState.h"
+#include "foundation/frmDebug.h"
 #include "support/ListClicks.h"
+#include "support/OrdinaryUser.h"
 #include "ui/frmMain.h"
 #include "ui/frmSound.h"
 
@@ -71,6 +73,30 @@ TEST_F(SoundWindowTest, ThePlayListLoadsSortedChangesOnlyInTheListAndTheCloseBox
     EXPECT_EQ(readFile(QStringLiteral("Dat/PlayList.lst")),
               QByteArray("\"/A/first, with blanks.wav\"\r\n\"/m/Middle, Song 1.mp3\"\r\n"));
     EXPECT_TRUE(services().music.requests.isEmpty());
+}
+
+TEST_F(SoundWindowTest, AnUnreadablePlayListIsNotWrittenOverAndItsSongsJoinTheListOnceItCanBeRead)
+{
+    writeFile(QStringLiteral("Dat/PlayList.lst"), "\"/s/b.mp3\"\r\n");
+    const QString path = programFolder() + QStringLiteral("/Dat/PlayList.lst");
+    OrdinaryUser::setMode(programFolder(), 0755);
+    OrdinaryUser::setMode(path, 0222);
+    {
+        const OrdinaryUser player;
+        if (!player.ok())
+            GTEST_SKIP() << "cannot act as an ordinary user here";
+        frmSound& sound = open();
+        EXPECT_TRUE(items(sound).isEmpty());
+        add(sound, QStringLiteral("/s/a.mp3"));
+        QTest::mouseClick(sound.cmdDone, Qt::LeftButton);
+    }
+    EXPECT_EQ(readFile(QStringLiteral("Dat/PlayList.lst")), QByteArray("\"/s/b.mp3\"\r\n"));
+    EXPECT_TRUE(Forms::get<frmDebug>().txtLog->Text().contains(
+        QStringLiteral("Cannot read ") + path + QStringLiteral(", so the list is not written over it")));
+
+    OrdinaryUser::setMode(path, 0666);
+    QTest::mouseClick(open().cmdDone, Qt::LeftButton);
+    EXPECT_EQ(readFile(QStringLiteral("Dat/PlayList.lst")), QByteArray("\"/s/a.mp3\"\r\n\"/s/b.mp3\"\r\n"));
 }
 
 TEST_F(SoundWindowTest, PlayStartsTheSelectedSongOnlyWhileMusicIsOnAndUncheckingMusicStopsIt)
