@@ -33,6 +33,14 @@ protected:
         EXPECT_TRUE(Forms::isLoaded<frmGame>());
         return Forms::get<frmGame>();
     }
+    // The player replaces the server field's text by typing.
+    static void typeServer(frmConnect& d, const QString& text)
+    {
+        QLineEdit* field = d.cmdServer->lineEdit();
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+    }
     // Each box shown on the desktop from now on: its title, and whether it
     // stays on top.
     std::vector<std::pair<QString, bool>>& watchBoxes()
@@ -152,14 +160,19 @@ TEST_F(EndToEndSessionTest, BoxesAndTheLoginDialogStandAboveTheGameRoomWhileItIs
     frmConnect& d = Forms::get<frmConnect>();
     ASSERT_TRUE(d.Visible());
     EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
-    d.cmdServer->setEditText(QStringLiteral("Select Server"));
+    typeServer(d, QStringLiteral("Select Server"));
     QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
 
-    // With the room hidden they are ordinary windows again.
+    // With the room hidden they are ordinary windows again: the player
+    // connects, disconnects and opens the dialog once more.
     QTest::mouseClick(room.ZephButton4, Qt::LeftButton);
-    d.Hide();
+    typeServer(d, QStringLiteral("Master Server"));
+    QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return back().cmdConnect->text() == QLatin1String("Disconnect"); }));
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
     QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
     EXPECT_FALSE(d.windowFlags() & Qt::WindowStaysOnTopHint);
+    typeServer(d, QStringLiteral("Select Server"));
     QTest::mouseClick(d.cmdOkay, Qt::LeftButton);
     services().onDesktopBox = nullptr;
     EXPECT_EQ(boxes, (std::vector<std::pair<QString, bool>>{{"Quelvar", true},

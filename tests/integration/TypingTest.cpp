@@ -69,7 +69,8 @@ TEST_F(EndToEndTypingTest, TypedLinesCarryTheirPrefixOnTheWire)
 
 TEST_F(EndToEndTypingTest, WhatIsTypedAfterTheWhoWindowClosesGoesToTheInputLine)
 {
-    game().mnuViewWho->trigger();
+    QTest::keyClick(line(), Qt::Key_W, Qt::ControlModifier);
+    ASSERT_TRUE(Forms::isLoaded<frmWho>());
     frmWho& who = Forms::get<frmWho>();
     ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &who; }));
     // It belongs to the main window, so the window manager keeps it in the
