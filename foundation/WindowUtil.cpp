@@ -55,6 +55,15 @@ void CentreOnOwner(QWidget* window, const QWidget* owner)
     window->move(frame.topLeft());
 }
 
+namespace {
+bool OwnerMinimised(const QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    const QWindow* owner = handle ? handle->transientParent() : nullptr;
+    return owner && (owner->windowStates() & Qt::WindowMinimized);
+}
+} // namespace
+
 void UndoStateWithoutBox(QWidget* window)
 {
     if (!window || !window->isWindow())
@@ -69,7 +78,10 @@ void UndoStateWithoutBox(QWidget* window)
     // Once the window manager's change has been delivered: undoing it inside
     // its own notification would be overwritten.
     QTimer::singleShot(0, window, [w = QPointer<QWidget>(window), unwanted] {
-        if (w && (w->windowState() & unwanted))
-            w->setWindowState(w->windowState() & ~unwanted);
+        if (!w)
+            return;
+        const Qt::WindowStates undone = OwnerMinimised(w) ? unwanted & ~Qt::WindowMinimized : unwanted;
+        if (w->windowState() & undone)
+            w->setWindowState(w->windowState() & ~undone);
     });
 }

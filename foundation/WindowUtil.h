@@ -26,5 +26,8 @@ void CentreOnOwner(QWidget* window, const QWidget* owner);
 // buttons on every window: such a state is undone as soon as the window
 // manager sets it. A minimised modal box would otherwise block the program
 // with nothing on screen. Dialogs that are not forms (file choosers) may
-// still be maximised where the window manager offers it.
+// still be maximised where the window manager offers it. A window taken down
+// with the window it belongs to (openbox minimises a window's own windows
+// with it) stays down and comes back with it: undoing that would bring the
+// owner back up too.
 void UndoStateWithoutBox(QWidget* window);

@@ -4,6 +4,7 @@
 #include "PlayerListsTest.h"
 
 #include "community/frmGame.h"
+#include "ui/frmBack.h"
 
 #include <QTest>
 
@@ -47,4 +48,24 @@ TEST_F(GameRoomTest, PollsWhileHiddenShowsGameInfoAndSendsTheReadyState)
     EXPECT_EQ(room.GameLbl->toPlainText(), QStringLiteral("Game 2: capture the flag"));
 }
 
+TEST_F(GameRoomTest, GoesDownAndComesBackWithTheMainWindowButIsNeverMinimisedAlone)
+{
+    frmGame& room = Forms::get<frmGame>();
+    ASSERT_TRUE(room.Visible());
+    // The player minimises the main window, and the window manager takes the
+    // room down with it, as openbox does with a window's own windows: both
+    // stay down until the main window is restored.
+    back().setWindowState(Qt::WindowMinimized);
+    room.setWindowState(Qt::WindowMinimized);
+    QTest::qWait(50);
+    EXPECT_TRUE(back().isMinimized());
+    EXPECT_TRUE(room.isMinimized());
+    back().setWindowState(Qt::WindowNoState);
+    room.setWindowState(Qt::WindowNoState);
+
+    // Minimised on its own it comes straight back: it has no minimise box.
+    room.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(waitUntil([&] { return !room.isMinimized(); }));
+    EXPECT_FALSE(back().isMinimized());
+}
 } // namespace
