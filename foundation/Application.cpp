@@ -1,5 +1,6 @@
 #include "foundation/Application.h"
 
+#include "foundation/KeyboardBack.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/WindowUtil.h"
 #include "foundation/frmDebug.h"
@@ -51,8 +52,13 @@ bool QuelvarApplication::notify(QObject* receiver, QEvent* event)
         return false;
     try {
         try {
-            if (event->type() == QEvent::WindowStateChange && receiver->isWidgetType())
-                UndoStateWithoutBox(static_cast<QWidget*>(receiver));
+            if (receiver->isWidgetType()) {
+                auto* widget = static_cast<QWidget*>(receiver);
+                if (event->type() == QEvent::WindowStateChange)
+                    UndoStateWithoutBox(widget);
+                else
+                    FollowKeyboard(widget, event->type());
+            }
             return QApplication::notify(receiver, event);
         } catch (const RuntimeError& e) {
             RecordUntrappedError(receiver, e.number(), e.description());

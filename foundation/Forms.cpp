@@ -1,5 +1,6 @@
 #include "foundation/Forms.h"
 
+#include "foundation/KeyboardBack.h"
 #include "foundation/Twips.h"
 #include "foundation/WindowUtil.h"
 
@@ -120,8 +121,10 @@ void FormBase::Show()
     // A form that is shown becomes the active window and takes the
     // keyboard. Window managers do not give it to every new window by
     // themselves (tool windows, for one), nor to one that was already open.
-    if (w->isWindow())
+    if (w->isWindow()) {
+        KeyboardGivenAway();
         w->activateWindow();
+    }
 }
 
 void FormBase::Hide() { formWidget()->hide(); }

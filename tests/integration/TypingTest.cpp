@@ -2,10 +2,13 @@
 
 #include "EndToEnd.h"
 
+#include "community/frmGame.h"
+#include "community/frmTop10.h"
 #include "community/frmWho.h"
 #include "foundation/MenuState.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
+#include "ui/frmAbout.h"
 #include "ui/frmBack.h"
 #include "ui/frmChat.h"
 #include "ui/frmMain.h"
@@ -85,6 +88,29 @@ TEST_F(EndToEndTypingTest, WhatIsTypedAfterTheWhoWindowClosesGoesToTheInputLine)
     QTest::keyClicks(keyboard, QStringLiteral("hi"));
     QTest::keyClick(keyboard, Qt::Key_Return);
     EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "hi")});
+}
+
+TEST_F(EndToEndTypingTest, WhatIsTypedAfterAWindowOfItsOwnClosesGoesToTheInputLineNotToTheRoom)
+{
+    // Top 10 closed by the window manager's close (Alt+F4), the about box
+    // by its button: neither moves the focus, neither belongs to the main
+    // window, and the game room stays on top meanwhile.
+    ASSERT_TRUE(Forms::get<frmGame>().isVisible());
+    const std::pair<Qt::Key, std::function<void()>> rounds[] = {
+        {Qt::Key_F2, [] { Forms::get<frmTop10>().close(); }},
+        {Qt::Key_F12, [] { QTest::mouseClick(Forms::get<frmAbout>().cmdClose, Qt::LeftButton); }},
+    };
+    for (const auto& [key, close] : rounds) {
+        QTest::keyClick(line(), key);
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() != &back(); }));
+        sentFrames();
+        close();
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &back(); })) << key;
+        ASSERT_EQ(QApplication::focusWidget(), line());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hello there"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(sentFrames(), QList<QByteArray>{ClientFrame('C', "hello there")});
+    }
 }
 
 TEST_F(EndToEndTypingTest, WalkingKeysSendMovesOnlyWithKeypadMovement)
