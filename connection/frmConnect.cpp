@@ -339,7 +339,7 @@ void frmConnect::cmdOkay_Click()
 
 void frmConnect::Show()
 {
-    SetStaysOnTop(this, TopMostWindowShown(this));
+    StandOverTopMost(this);
     FormBase::Show();
 }
 

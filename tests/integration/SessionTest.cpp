@@ -182,6 +182,34 @@ TEST_F(EndToEndSessionTest, BoxesAndTheLoginDialogStandAboveTheGameRoomWhileItIs
     EXPECT_TRUE(room.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
+TEST_F(EndToEndSessionTest, TheLoginDialogIsOnTopOnlyWhileTheRoomIsShownAndKeepsItsWindow)
+{
+    frmGame& room = connectThroughTheDialog();
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+    QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+    frmConnect& d = Forms::get<frmConnect>();
+    ASSERT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
+    const WId native = d.winId();
+    const auto onTop = [&] {
+        const bool widget = d.windowFlags() & Qt::WindowStaysOnTopHint;
+        EXPECT_EQ(bool(d.windowHandle()->flags() & Qt::WindowStaysOnTopHint), widget);
+        return widget;
+    };
+
+    // The room hides by its Ok: the dialog, still open, is an ordinary
+    // window again; the room shown again by its menu puts it back on top.
+    // Neither change re-creates the dialog's window, so it keeps its place.
+    QTest::mouseClick(room.ZephButton4, Qt::LeftButton);
+    EXPECT_FALSE(onTop());
+    EXPECT_TRUE(d.isVisible());
+    activate();
+    QTest::keyClick(back().txtSend, Qt::Key_F1);
+    ASSERT_TRUE(room.isVisible());
+    EXPECT_TRUE(onTop());
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.winId(), native);
+}
+
 TEST_F(EndToEndSessionTest, TheLastLinesBeforeTheServerClosesAreShownBeforeDisconnected)
 {
     login();
