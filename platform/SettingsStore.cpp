@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
+#include <QStorageInfo>
 #include <optional>
 #include <unistd.h>
 
@@ -31,19 +33,67 @@ std::optional<QByteArray> contentsOf(const QString& fileName)
     return bytes;
 }
 
-// Whether the file holds all of the keys. QSettings writes one "key=value"
-// line a key under "[section]" lines, and a line break after each, so a file
-// cut short lacks a line or ends inside one.
-bool holdsEveryKey(const QString& fileName, qsizetype keys)
+// The keys a settings file holds, by section, when it is whole. QSettings
+// writes one "key=value" line a key under "[section]" lines, and a line break
+// after each, so a file cut short lacks lines or ends inside one.
+std::optional<QSet<QByteArray>> keysOf(const QString& fileName)
 {
     const std::optional<QByteArray> bytes = contentsOf(fileName);
-    if (!bytes || (keys > 0 && !bytes->endsWith('\n')))
-        return false;
-    qsizetype lines = 0;
-    for (const QByteArray& line : bytes->split('\n'))
-        if (const QByteArray t = line.trimmed(); !t.isEmpty() && !t.startsWith('['))
-            ++lines;
-    return lines == keys;
+    if (!bytes || (!bytes->isEmpty() && !bytes->endsWith('\n')))
+        return std::nullopt;
+    QSet<QByteArray> keys;
+    QByteArray section;
+    for (const QByteArray& line : bytes->split('\n')) {
+        const QByteArray t = line.trimmed();
+        const qsizetype equals = t.indexOf('=');
+        if (t.isEmpty())
+            continue;
+        if (t.startsWith('[') && t.endsWith(']'))
+            section = t;
+        else if (equals > 0)
+            keys.insert(section + '/' + t.left(equals).trimmed());
+        else
+            return std::nullopt;
+    }
+    return keys;
+}
+
+// The settings file itself, where its name is a link to it.
+QString realFile(const QString& fileName)
+{
+    const QString real = QFileInfo(fileName).canonicalFilePath();
+    return real.isEmpty() ? fileName : real;
+}
+
+QString keptName(const QString& file) { return file + QStringLiteral(".kept"); }
+
+bool renameFile(const QString& from, const QString& to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Before every read and write. Our own writes never leave a last good copy
+// behind, so one found beside the file was left by a run that ended while it
+// wrote the file, which may have been cut then. The copy is put back unless
+// the file beside it is whole and holds every key the copy holds (a write
+// only ever adds a key or changes one); only then, or when the copy is no
+// whole file itself, is it dropped.
+void PutBackLastGoodFile(const QString& fileName)
+{
+    const QString file = realFile(fileName);
+    const QString kept = keptName(file);
+    if (!QFileInfo::exists(kept))
+        return;
+    const std::optional<QSet<QByteArray>> now = keysOf(file);
+    const std::optional<QSet<QByteArray>> before = keysOf(kept);
+    if (now && (!before || now->contains(*before))) {
+        QFile::remove(kept);
+        return;
+    }
+    // A rename between two names of one file does nothing: then the second
+    // name goes. Should the rename fail, the copy stays for the next try.
+    if (renameFile(kept, file))
+        QFile::remove(kept);
 }
 
 // The settings file as it was before a write, to put back should the write
@@ -54,11 +104,9 @@ bool holdsEveryKey(const QString& fileName, qsizetype keys)
 class LastGoodFile {
 public:
     explicit LastGoodFile(const QString& fileName)
+        : file_(realFile(fileName))
+        , kept_(keptName(file_))
     {
-        const QString real = QFileInfo(fileName).canonicalFilePath();
-        file_ = real.isEmpty() ? fileName : real;
-        kept_ = file_ + QStringLiteral(".kept");
-        QFile::remove(kept_);  // left by a program that ended before it could drop it
         existed_ = QFileInfo::exists(file_);
         linked_ = existed_ && ::link(QFile::encodeName(file_).constData(), QFile::encodeName(kept_).constData()) == 0;
         if (existed_ && !linked_)
@@ -80,7 +128,7 @@ public:
         if (linked_) {
             // A file left as it was is the kept one, which the rename leaves
             // under both names.
-            ::rename(QFile::encodeName(kept_).constData(), QFile::encodeName(file_).constData());
+            renameFile(kept_, file_);
             QFile::remove(kept_);
         } else if (!existed_) {
             QFile::remove(file_);
@@ -99,19 +147,57 @@ private:
     std::optional<QByteArray> bytes_;
 };
 
+// Why a write did not reach the disk whole: QSettings tells no more than
+// that it failed, when it tells at all.
+QString whyNotWritten(const QString& fileName, QSettings::Status status)
+{
+    const QFileInfo info(fileName);
+    const QStorageInfo disk(info.absolutePath());
+    QString why;
+    if (disk.isValid() && disk.bytesAvailable() < info.size() + 4096)
+        why = QStringLiteral("the disk is full");
+    else if (status == QSettings::AccessError)
+        why = QStringLiteral("the file or its folder cannot be written");
+    else
+        why = QStringLiteral("the file was written incomplete");
+    return QStringLiteral("Cannot write ") + fileName + QStringLiteral(": ") + why;
+}
+
 // Writes the store's changes; a file that could not be written whole gives
 // way to the one before it.
-bool write(QSettings& store)
+bool write(QSettings& store, QString* error)
 {
     const LastGoodFile lastGood(store.fileName());
     store.sync();
-    if (store.status() == QSettings::NoError && holdsEveryKey(lastGood.fileName(), store.allKeys().size())) {
+    const std::optional<QSet<QByteArray>> written = keysOf(lastGood.fileName());
+    if (store.status() == QSettings::NoError && written && written->size() == store.allKeys().size()) {
         lastGood.drop();
         return true;
     }
     lastGood.restore();
+    if (error)
+        *error = whyNotWritten(lastGood.fileName(), store.status());
     return false;
 }
+
+// Deals with any last good copy a run left beside the settings file before
+// the settings library reads the file.
+struct LastGoodPutBack {
+    explicit LastGoodPutBack(const QString& appName) { PutBackLastGoodFile(settingsFilePath(appName)); }
+};
+
+// The user's own file, and nothing else: the settings library would also
+// read a system-wide file of the same name, whose keys are not the user's
+// and would never be in the file it writes.
+class UserSettings : private LastGoodPutBack, public QSettings {
+public:
+    explicit UserSettings(const QString& appName)
+        : LastGoodPutBack(appName)
+        , QSettings(QSettings::IniFormat, QSettings::UserScope, appName)
+    {
+        setFallbacksEnabled(false);
+    }
+};
 } // namespace
 
 QString settingsFilePath(const QString& appName)
@@ -122,7 +208,7 @@ QString settingsFilePath(const QString& appName)
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue)
 {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, appName);
+    UserSettings store(appName);
     const QVariant v = store.value(path(section, key));
     if (!v.isValid())
         return defaultValue;
@@ -133,18 +219,31 @@ QString GetSetting(const QString& appName, const QString& section, const QString
     return v.toString();
 }
 
-bool SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value)
+bool SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value,
+                 QString* error)
 {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, appName);
+    UserSettings store(appName);
     store.setValue(path(section, key), value);
-    return write(store);
+    return write(store, error);
 }
 
-bool DeleteSetting(const QString& appName, const QString& section, const QString& key)
+bool DeleteSetting(const QString& appName, const QString& section, const QString& key, QString* error)
 {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, appName);
+    UserSettings store(appName);
     store.remove(path(section, key));
-    return write(store);
+    return write(store, error);
+}
+
+SettingsSave::SettingsSave(const QString& appName)
+    : app_(appName)
+{
+}
+
+void SettingsSave::put(const QString& section, const QString& key, const QString& value)
+{
+    QString error;
+    if (!SaveSetting(app_, section, key, value, &error) && problem_.isEmpty())
+        problem_ = error;
 }
 
 } // namespace platform
