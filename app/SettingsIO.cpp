@@ -34,11 +34,6 @@ QString get(const QString& section, const QString& key, const QString& defaultVa
     return platform::GetSetting(platform::programName(), section, key, defaultValue);
 }
 
-void put(const QString& section, const QString& key, const QString& value)
-{
-    platform::SaveSetting(platform::programName(), section, key, value);
-}
-
 // The full path of a file in the program's folder.
 QString programFile(const QString& name) { return platform::programFolder() + QLatin1Char('/') + name; }
 
@@ -223,40 +218,44 @@ void SaveSettings()
     frmMain& game = Forms::get<frmMain>();
     game.DXTimer->stop();
     const Settings& s = settings();
+    platform::SettingsSave save(platform::programName());
 
-    put(QStringLiteral("LASTSETTINGS"), QStringLiteral("Map"), world().MapName);
+    save.put(QStringLiteral("LASTSETTINGS"), QStringLiteral("Map"), world().MapName);
 
-    WriteButtonTable();
+    WriteButtonTable(save);
 
     const QString options = QStringLiteral("Options");
     const OptionMenus& m = optionMenus();
-    put(options, QStringLiteral("Sound"), BoolText(s.SoundOn));
-    put(options, QStringLiteral("Music"), BoolText(s.MusicOn));
-    put(options, QStringLiteral("RandomSongs"), BoolText(s.RandomSongs));
-    put(options, QStringLiteral("LangFilter"), BoolText(m.mnuOptionLangFilter.Checked()));
-    put(options, QStringLiteral("AutoChat"), BoolText(m.mnuOptionsChat.Checked()));
-    put(options, QStringLiteral("AutoAdmin"), BoolText(m.mnuOptionsAdmin.Checked()));
-    put(options, QStringLiteral("IgnoreLogins"), BoolText(m.mnuOptionLoginIgnore.Checked()));
-    put(options, QStringLiteral("IgnoreWhoSplats"), BoolText(m.mnuOptionSplatIgnore.Checked()));
+    save.put(options, QStringLiteral("Sound"), BoolText(s.SoundOn));
+    save.put(options, QStringLiteral("Music"), BoolText(s.MusicOn));
+    save.put(options, QStringLiteral("RandomSongs"), BoolText(s.RandomSongs));
+    save.put(options, QStringLiteral("LangFilter"), BoolText(m.mnuOptionLangFilter.Checked()));
+    save.put(options, QStringLiteral("AutoChat"), BoolText(m.mnuOptionsChat.Checked()));
+    save.put(options, QStringLiteral("AutoAdmin"), BoolText(m.mnuOptionsAdmin.Checked()));
+    save.put(options, QStringLiteral("IgnoreLogins"), BoolText(m.mnuOptionLoginIgnore.Checked()));
+    save.put(options, QStringLiteral("IgnoreWhoSplats"), BoolText(m.mnuOptionSplatIgnore.Checked()));
 
     const QString clientData = QStringLiteral("Client Data");
-    put(clientData, QStringLiteral("Time"), QString::number(connection().TimeOfDay));
-    put(clientData, QStringLiteral("Season"), QString::number(s.Season));
-    put(clientData, QStringLiteral("Buttons"), Forms::get<frmOptions>().cmbButtons->currentText());
+    save.put(clientData, QStringLiteral("Time"), QString::number(connection().TimeOfDay));
+    save.put(clientData, QStringLiteral("Season"), QString::number(s.Season));
+    save.put(clientData, QStringLiteral("Buttons"), Forms::get<frmOptions>().cmbButtons->currentText());
 
     const QString fonts = QStringLiteral("Settings");
-    put(fonts, QStringLiteral("FontType"), s.FontType);
-    put(fonts, QStringLiteral("FontType2"), s.FontType2);
-    put(fonts, QStringLiteral("FontSize"), QString::number(s.FontSize));
-    put(fonts, QStringLiteral("BoldNames"), BoolText(s.BoldNames));
-    put(fonts, QStringLiteral("Italic"), BoolText(s.Italic));
+    save.put(fonts, QStringLiteral("FontType"), s.FontType);
+    save.put(fonts, QStringLiteral("FontType2"), s.FontType2);
+    save.put(fonts, QStringLiteral("FontSize"), QString::number(s.FontSize));
+    save.put(fonts, QStringLiteral("BoldNames"), BoolText(s.BoldNames));
+    save.put(fonts, QStringLiteral("Italic"), BoolText(s.Italic));
 
     const QString colours = QStringLiteral("Colours");
-    put(colours, QStringLiteral("Chat"), s.ChatColour.Name);
-    put(colours, QStringLiteral("Tell"), s.TellColour.Name);
-    put(colours, QStringLiteral("Plan"), s.PlanColour.Name);
-    put(colours, QStringLiteral("Announce"), s.AnnounceColour.Name);
+    save.put(colours, QStringLiteral("Chat"), s.ChatColour.Name);
+    save.put(colours, QStringLiteral("Tell"), s.TellColour.Name);
+    save.put(colours, QStringLiteral("Plan"), s.PlanColour.Name);
+    save.put(colours, QStringLiteral("Announce"), s.AnnounceColour.Name);
 
+    // One line for the whole save; the program ends all the same.
+    if (save.failed())
+        AddToLog(kModule, QStringLiteral("SaveSettings"), ErrObject{errPathFileAccess, save.problem()});
     game.Hide();
     End();
 }

@@ -6,6 +6,8 @@
 #include "foundation/Sound.h"
 #include "foundation/Twips.h"
 #include "foundation/frmDebug.h"
+#include "platform/Endpoints.h"
+#include "platform/SettingsStore.h"
 #include "ui/FixedWindow.h"
 #include "ui/Focus.h"
 #include "ui/InputCodes.h"
@@ -71,7 +73,14 @@ void frmShop::Form_Load()
     cmdUpdate_Click();
 }
 
-void frmShop::Form_Unload(int&) { WriteButtonTable(); }
+void frmShop::Form_Unload(int&)
+{
+    platform::SettingsSave save(platform::programName());
+    WriteButtonTable(save);
+    if (save.failed())
+        AddToLog(QStringLiteral("frmShop"), QStringLiteral("Form_Unload"),
+                 ErrObject{errPathFileAccess, save.problem()});
+}
 
 QTreeWidgetItem* frmShop::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text)
 {

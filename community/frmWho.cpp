@@ -11,6 +11,8 @@
 #include "foundation/Twips.h"
 #include "foundation/WindowUtil.h"
 #include "foundation/frmDebug.h"
+#include "platform/Endpoints.h"
+#include "platform/SettingsStore.h"
 #include "ui/Focus.h"
 #include "ui/InputCodes.h"
 #include "ui/ServerSend.h"
@@ -158,7 +160,11 @@ void frmWho::Form_Unload(int&)
 {
     if (frmBack* back = Forms::find<frmBack>())
         SetFocusIfAble(back->txtSend);
-    WriteButtonTable();
+    platform::SettingsSave save(platform::programName());
+    WriteButtonTable(save);
+    if (save.failed())
+        AddToLog(QStringLiteral("frmWho"), QStringLiteral("Form_Unload"),
+                 ErrObject{errPathFileAccess, save.problem()});
 }
 
 void frmWho::allowSeveralForStaff()

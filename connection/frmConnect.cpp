@@ -324,10 +324,13 @@ void frmConnect::cmdOkay_Click()
         CloseSocketAtOnce(game.Wsk);
         ConnectSocket(game.Wsk, ServerAddress(cmdServer->currentText()), platform::endpoints().gamePort);
 
-        const QString app = platform::programName();
-        platform::SaveSetting(app, kSection, QStringLiteral("Username"), c.UserName);
-        platform::SaveSetting(app, kSection, QStringLiteral("Password"), ScrambleText(c.Password, 1));
-        platform::SaveSetting(app, kSection, QStringLiteral("Server"), cmbserver->currentText());
+        platform::SettingsSave save(platform::programName());
+        save.put(kSection, QStringLiteral("Username"), c.UserName);
+        save.put(kSection, QStringLiteral("Password"), ScrambleText(c.Password, 1));
+        save.put(kSection, QStringLiteral("Server"), cmbserver->currentText());
+        if (save.failed())
+            AddToLog(QStringLiteral("frmConnect"), QStringLiteral("cmdOkay_Click"),
+                     ErrObject{errPathFileAccess, save.problem()});
         Hide();
         Forms::get<frmGame>().StartTimer();
     } catch (const RuntimeError& e) {

@@ -18,11 +18,6 @@ QString get(int index, const char* key)
     return platform::GetSetting(platform::programName(), section(index), QLatin1String(key), QString());
 }
 
-void put(int index, const char* key, const QString& value)
-{
-    platform::SaveSetting(platform::programName(), section(index), QLatin1String(key), value);
-}
-
 } // namespace
 
 void ReadButtonEntry(int i)
@@ -36,7 +31,7 @@ void ReadButtonEntry(int i)
     b.Command = get(i, "Command");
 }
 
-void WriteButtonTable()
+void WriteButtonTable(platform::SettingsSave& save)
 {
     const Settings& s = settings();
     for (int i = 0; i < static_cast<int>(s.Buttons.size()); ++i) {
@@ -47,8 +42,8 @@ void WriteButtonTable()
             b.Tip = get(i, "Tip");
             b.Command = get(i, "Command");
         }
-        put(i, "Name", b.Name);
-        put(i, "Tip", b.Tip);
-        put(i, "Command", b.Command);
+        save.put(section(i), QStringLiteral("Name"), b.Name);
+        save.put(section(i), QStringLiteral("Tip"), b.Tip);
+        save.put(section(i), QStringLiteral("Command"), b.Command);
     }
 }

@@ -16,6 +16,7 @@ QString ErrorDescription(qint32 number)
     case errFileNotFound: return QStringLiteral("File not found");
     case errBadFileMode: return QStringLiteral("Bad file mode");
     case errPermissionDenied: return QStringLiteral("Permission denied");
+    case errPathFileAccess: return QStringLiteral("Path/File access error");
     case errPathNotFound: return QStringLiteral("Path not found");
     case errObjectRequired: return QStringLiteral("Object required");
     case errElementNotFound: return QStringLiteral("Element not found");

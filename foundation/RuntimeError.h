@@ -21,6 +21,7 @@ enum ErrNumber : qint32 {
     errFileNotFound = 53,
     errBadFileMode = 54,
     errPermissionDenied = 70,
+    errPathFileAccess = 75,
     errPathNotFound = 76,
     errObjectRequired = 424,
     errElementNotFound = 35601,

@@ -22,7 +22,6 @@
 
 namespace {
 const QString kForm = QStringLiteral("frmIgnore");
-constexpr qint32 kFileAccessError = 75;
 } // namespace
 
 frmIgnore::frmIgnore()
@@ -127,7 +126,8 @@ void frmIgnore::SaveIgnoreList(bool report)
         unsaved_ = true;
         if (report)
             AddToLog(kForm, procedure,
-                     ErrObject{kFileAccessError, QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + error});
+                     ErrObject{errPathFileAccess,
+                               QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + error});
         return;
     }
     unsaved_ = false;
@@ -144,7 +144,7 @@ std::optional<QStringList> frmIgnore::ReadIgnoreList(const QString& procedure, b
         unread_ = true;
         if (report)
             AddToLog(kForm, procedure,
-                     ErrObject{kFileAccessError, QStringLiteral("Cannot read ") + file.fileName() +
+                     ErrObject{errPathFileAccess, QStringLiteral("Cannot read ") + file.fileName() +
                                                      QStringLiteral(", so the list is not written over it: ") +
                                                      file.errorString()});
         return std::nullopt;

@@ -10,6 +10,7 @@
 #include "platform/Endpoints.h"
 #include "platform/SettingsStore.h"
 #include "support/ClientTest.h"
+#include "support/SmallDisk.h"
 #include "ui/frmBack.h"
 #include "ui/frmCmd.h"
 #include "ui/frmMain.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace {
 
@@ -355,4 +357,29 @@ TEST_F(SettingsIOTest, ExitCreatesAMissingSettingsFolder)
     // The options window was loaded (hidden) for its button count.
     ASSERT_TRUE(Forms::isLoaded<frmOptions>());
     EXPECT_EQ(stored(QStringLiteral("Client Data"), QStringLiteral("Buttons")), QStringLiteral("14"));
+}
+
+TEST_F(SettingsIOTest, ExitOnAFullDiskRecordsOneLineForTheSaveThatFailed)
+{
+    const SmallDisk disk;
+    if (!disk.ok())
+        GTEST_SKIP() << SmallDisk::kCannotMount;
+    const struct StoreBack {
+        ~StoreBack()
+        {
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, qEnvironmentVariable("XDG_CONFIG_HOME"));
+        }
+    } back;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, disk.path());
+    const QString file = platform::settingsFilePath(platform::programName());
+    store(QStringLiteral("LASTUSER"), QStringLiteral("Username"), QStringLiteral("alice"));
+    const QByteArray before = SmallDisk::contents(file);
+    ASSERT_TRUE(disk.fill(4096));
+    settings().FontType = QStringLiteral("Arial");
+
+    EXPECT_THROW(SaveSettings(), ProgramEnd);
+
+    EXPECT_EQ(SmallDisk::contents(file), before);
+    EXPECT_EQ(errorLog(), QStringLiteral("Error #75 Cannot write ") + file +
+                              QStringLiteral(": the disk is full in SettingsIO,SaveSettings\n"));
 }
