@@ -254,8 +254,7 @@ void SaveSettings()
     save.put(colours, QStringLiteral("Announce"), s.AnnounceColour.Name);
 
     // One line for the whole save; the program ends all the same.
-    if (save.failed())
-        AddToLog(kModule, QStringLiteral("SaveSettings"), ErrObject{errPathFileAccess, save.problem()});
+    AddToLog(kModule, QStringLiteral("SaveSettings"), save);
     game.Hide();
     End();
 }

@@ -77,9 +77,7 @@ void frmShop::Form_Unload(int&)
 {
     platform::SettingsSave save(platform::programName());
     WriteButtonTable(save);
-    if (save.failed())
-        AddToLog(QStringLiteral("frmShop"), QStringLiteral("Form_Unload"),
-                 ErrObject{errPathFileAccess, save.problem()});
+    AddToLog(QStringLiteral("frmShop"), QStringLiteral("Form_Unload"), save);
 }
 
 QTreeWidgetItem* frmShop::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text)

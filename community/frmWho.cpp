@@ -162,9 +162,7 @@ void frmWho::Form_Unload(int&)
         SetFocusIfAble(back->txtSend);
     platform::SettingsSave save(platform::programName());
     WriteButtonTable(save);
-    if (save.failed())
-        AddToLog(QStringLiteral("frmWho"), QStringLiteral("Form_Unload"),
-                 ErrObject{errPathFileAccess, save.problem()});
+    AddToLog(QStringLiteral("frmWho"), QStringLiteral("Form_Unload"), save);
 }
 
 void frmWho::allowSeveralForStaff()

@@ -328,9 +328,7 @@ void frmConnect::cmdOkay_Click()
         save.put(kSection, QStringLiteral("Username"), c.UserName);
         save.put(kSection, QStringLiteral("Password"), ScrambleText(c.Password, 1));
         save.put(kSection, QStringLiteral("Server"), cmbserver->currentText());
-        if (save.failed())
-            AddToLog(QStringLiteral("frmConnect"), QStringLiteral("cmdOkay_Click"),
-                     ErrObject{errPathFileAccess, save.problem()});
+        AddToLog(QStringLiteral("frmConnect"), QStringLiteral("cmdOkay_Click"), save);
         Hide();
         Forms::get<frmGame>().StartTimer();
     } catch (const RuntimeError& e) {

@@ -55,3 +55,9 @@ void AddToLog(const QString& strForm, const QString& strFunction, const ErrObjec
 {
     Forms::get<frmDebug>().AddToLog(strForm, strFunction, objErr);
 }
+
+void AddToLog(const QString& strForm, const QString& strFunction, const platform::SettingsSave& save)
+{
+    if (save.failed())
+        AddToLog(strForm, strFunction, ErrObject{errPathFileAccess, save.problem()});
+}

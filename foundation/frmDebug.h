@@ -5,6 +5,7 @@
 #include "foundation/Controls.h"
 #include "foundation/Forms.h"
 #include "foundation/RuntimeError.h"
+#include "platform/SettingsStore.h"
 
 #include <QTabBar>
 
@@ -23,3 +24,6 @@ public:
 
 // Records an error in the error-log window, loading it hidden when needed.
 void AddToLog(const QString& strForm, const QString& strFunction, const ErrObject& objErr);
+// Records a settings save that failed, once, with the reason the first value
+// it could not store gave; a save that succeeded records nothing.
+void AddToLog(const QString& strForm, const QString& strFunction, const platform::SettingsSave& save);
