@@ -77,23 +77,25 @@ bool renameFile(const QString& from, const QString& to)
 // wrote the file, which may have been cut then. The copy is put back unless
 // the file beside it is whole and holds every key the copy holds (a write
 // only ever adds a key or changes one); only then, or when the copy is no
-// whole file itself, is it dropped.
-void PutBackLastGoodFile(const QString& fileName)
+// whole file itself, is it dropped. True when it went back.
+bool PutBackLastGoodFile(const QString& fileName)
 {
     const QString file = realFile(fileName);
     const QString kept = keptName(file);
     if (!QFileInfo::exists(kept))
-        return;
+        return false;
     const std::optional<QSet<QByteArray>> now = keysOf(file);
     const std::optional<QSet<QByteArray>> before = keysOf(kept);
     if (now && (!before || now->contains(*before))) {
         QFile::remove(kept);
-        return;
+        return false;
     }
     // A rename between two names of one file does nothing: then the second
     // name goes. Should the rename fail, the copy stays for the next try.
-    if (renameFile(kept, file))
-        QFile::remove(kept);
+    if (!renameFile(kept, file))
+        return false;
+    QFile::remove(kept);
+    return true;
 }
 
 // The settings file as it was before a write, to put back should the write
@@ -180,22 +182,18 @@ bool write(QSettings& store, QString* error)
     return false;
 }
 
-// Deals with any last good copy a run left beside the settings file before
-// the settings library reads the file.
-struct LastGoodPutBack {
-    explicit LastGoodPutBack(const QString& appName) { PutBackLastGoodFile(settingsFilePath(appName)); }
-};
-
 // The user's own file, and nothing else: the settings library would also
 // read a system-wide file of the same name, whose keys are not the user's
-// and would never be in the file it writes.
-class UserSettings : private LastGoodPutBack, public QSettings {
+// and would never be in the file it writes. A last good copy put back over
+// the file just read makes the library read it again.
+class UserSettings : public QSettings {
 public:
     explicit UserSettings(const QString& appName)
-        : LastGoodPutBack(appName)
-        , QSettings(QSettings::IniFormat, QSettings::UserScope, appName)
+        : QSettings(QSettings::IniFormat, QSettings::UserScope, appName)
     {
         setFallbacksEnabled(false);
+        if (PutBackLastGoodFile(fileName()))
+            sync();
     }
 };
 } // namespace
