@@ -19,6 +19,6 @@ bool TopMostWindowShown(const QWidget* except = nullptr);
 // top is on screen, so that it opens above that window; otherwise it is an
 // ordinary window. From then on it follows: ordinary again once no such
 // window is shown, on top again when one is shown while the dialog is open.
-// Nothing of the program stays above the player's other
-// programs longer than the window it stands above.
+// Nothing of the program stays above the player's other programs longer
+// than the window it stands above.
 void StandOverTopMost(QWidget* dialog);
