@@ -1,7 +1,7 @@
 #include "foundation/IniFile.h"
 
 #include "foundation/Ansi.h"
-#include "foundation/WholeFile.h"
+#include "platform/WholeFile.h"
 
 #include <QFile>
 #include <QStringList>
@@ -139,5 +139,5 @@ bool WriteINI(const QString& fileName, const QString& section, const QString& ke
     QByteArray contents;
     if (!readFile(fileName, &contents) && QFile::exists(fileName))
         return false;  // there, but not readable: leave it alone
-    return WriteWholeFile(fileName, WriteINIText(contents, section, key, value));
+    return platform::WriteWholeFile(fileName, WriteINIText(contents, section, key, value));
 }

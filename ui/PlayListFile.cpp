@@ -3,7 +3,7 @@
 #include "foundation/Ansi.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
-#include "foundation/WholeFile.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,6 +79,6 @@ void WritePlayListFile(const QString& fileName, const QStringList& paths)
     const QString folder = QFileInfo(fileName).absolutePath();
     if (!QDir().mkpath(folder))
         Raise(errPathNotFound, QStringLiteral("Path not found: ") + folder);
-    if (QString error; !WriteWholeFile(fileName, FormatPlayList(paths), &error))
+    if (QString error; !platform::WriteWholeFile(fileName, FormatPlayList(paths), &error))
         Raise(errPermissionDenied, error + QStringLiteral(": ") + fileName);
 }

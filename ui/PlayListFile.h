@@ -28,6 +28,6 @@ QString PlayListFileName();
 QStringList ReadPlayListFile(const QString& fileName);
 
 // Replaces the file with one holding the paths, creating its folder when it
-// is missing; written whole (foundation/WholeFile.h). A failure raises a
+// is missing; written whole (platform/WholeFile.h). A failure raises a
 // run-time error.
 void WritePlayListFile(const QString& fileName, const QStringList& paths);

@@ -1,7 +1,7 @@
 #include "ui/frmIgnore.h"
 
 #include "foundation/SettingsState.h"
-#include "foundation/WholeFile.h"
+#include "platform/WholeFile.h"
 #include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
 #include "ui/FixedWindow.h"
@@ -122,7 +122,7 @@ void frmIgnore::SaveIgnoreList(bool report)
     }
     const QString path = IgnoreFile();
     QDir().mkpath(QFileInfo(path).path());
-    if (QString error; !WriteWholeFile(path, IgnoreFileBytes(Names()), &error)) {
+    if (QString error; !platform::WriteWholeFile(path, IgnoreFileBytes(Names()), &error)) {
         unsaved_ = true;
         if (report)
             AddToLog(kForm, procedure,

@@ -1,10 +1,12 @@
 // Whole-file writes on a full disk.
 
-#include "foundation/WholeFile.h"
+#include "platform/WholeFile.h"
 #include "support/SmallDisk.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
+
+using platform::WriteWholeFile;
 
 namespace {
 const QByteArray kOld = " 3 \r\nann\r\nbob\r\ncy\r\n";
