@@ -253,7 +253,8 @@ void SaveSettings()
     save.put(colours, QStringLiteral("Plan"), s.PlanColour.Name);
     save.put(colours, QStringLiteral("Announce"), s.AnnounceColour.Name);
 
-    // One line for the whole save; the program ends all the same.
+    // One write and one line for the whole save; the program ends all the same.
+    save.write();
     AddToLog(kModule, QStringLiteral("SaveSettings"), save);
     game.Hide();
     End();

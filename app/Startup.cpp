@@ -6,6 +6,7 @@
 #include "foundation/OptionsState.h"
 #include "foundation/RuntimeError.h"
 #include "foundation/SettingsState.h"
+#include "foundation/frmDebug.h"
 #include "platform/Endpoints.h"
 #include "platform/SettingsStore.h"
 #include "platform/Services.h"
@@ -121,6 +122,8 @@ void InitSettings()
     s.FontType = QStringLiteral("MS Sans Serif");
     s.FontType2 = QStringLiteral("Arial");
     s.FontSize = 10;
-    platform::SaveSetting(QStringLiteral("ZADO"), QStringLiteral("General"), QStringLiteral("Startup"),
-                          QStringLiteral("False"));
+    platform::SettingsSave save(QStringLiteral("ZADO"));
+    save.put(QStringLiteral("General"), QStringLiteral("Startup"), QStringLiteral("False"));
+    save.write();
+    AddToLog(QStringLiteral("Startup"), QStringLiteral("InitSettings"), save);
 }

@@ -77,6 +77,7 @@ void frmShop::Form_Unload(int&)
 {
     platform::SettingsSave save(platform::programName());
     WriteButtonTable(save);
+    save.write();
     AddToLog(QStringLiteral("frmShop"), QStringLiteral("Form_Unload"), save);
 }
 

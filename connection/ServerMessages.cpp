@@ -197,8 +197,10 @@ void show(qint16 id, const QString& s1, const QString& s2, const QString& s3, Cl
     case 28:
         st.write(QStringLiteral("You have been banned."));
         // The next start refuses to run.
-        platform::SaveSetting(QStringLiteral("Microsoft"), QStringLiteral("MSOffice"), QStringLiteral("WordProcessor"),
-                              QStringLiteral("True"));
+        if (QString error; !platform::SaveSetting(QStringLiteral("Microsoft"), QStringLiteral("MSOffice"),
+                                                  QStringLiteral("WordProcessor"), QStringLiteral("True"), &error))
+            w.AddToLog(QStringLiteral("ServerMessages"), QStringLiteral("ShowServerMessage"),
+                       ErrObject{errPathFileAccess, error});
         break;
     case 29: w.EndProgram(); break;
     case 30: st.splatMessage(s1, s2, s3); break;

@@ -65,3 +65,8 @@ printf '$w' > "$who/seed-empty"
 playlist="$corpus/fuzz_playlist"
 mkdir -p "$playlist"
 printf '"/home/ann/Music/one, two.mp3"\r\n"C:\\Songs\\Three.WAV"\r\n  "/open quote.mid\r\nbare/path.ogg\r\n\r\n' > "$playlist/seed-list"
+
+settings="$corpus/fuzz_settings_file"
+mkdir -p "$settings"
+printf '[General]\nroot=1\n\n[%%General]\nStartup=False\n\n[Button0]\nCommand="GET FLAG; x, y = z"\nName=@@at\nTip=" lead and trail "\n\n[Client%%20Data]\nTime=1\n' > "$settings/seed-layout"
+printf '; comment\n# by hand\n[Z]\nb=1 ; note\na = " x , y " \n  c=a,b, c\nk=v\\\ncont\ne=\\x41\\101\\0\\x31\n[open\nu=caf\303\251 \342\202\254\r\n' > "$settings/seed-hand"

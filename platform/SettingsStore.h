@@ -1,20 +1,26 @@
 #pragma once
 // The per-user settings store: text values addressed by application name,
 // section and key. Each application name is one INI file in the user's
-// configuration folder ($XDG_CONFIG_HOME or ~/.config); a system-wide file of
-// the same name is neither read nor written.
+// configuration folder ($XDG_CONFIG_HOME or ~/.config), in the layout of
+// platform/SettingsFile.h; a system-wide file of the same name plays no part.
+// Every read reads the file and every save writes it whole, through a
+// temporary file that takes its place once all of it is on the disk: no
+// lock, no cache, nothing a killed run leaves can stall or spoil the next.
+
+#include "platform/SettingsFile.h"
 
 #include <QString>
 
 namespace platform {
 
-// The stored value, or defaultValue when the key does not exist.
+// The stored value, or defaultValue when the key does not exist (or the file
+// cannot be read).
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultValue = QString());
 // Stores the value; the file is written at once, so nothing is lost when the
 // program ends right after. False, with the reason in *error, when the file
-// could not be written whole (a full disk, a folder that cannot be written):
-// it then keeps what it held.
+// could not be written whole (a full disk, a folder that cannot be written,
+// a file there that cannot be read): it then keeps what it held.
 bool SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value,
                  QString* error = nullptr);
 // Removes a key (used by tests and never by the program's own logic); false
@@ -24,18 +30,22 @@ bool DeleteSetting(const QString& appName, const QString& section, const QString
 QString settingsFilePath(const QString& appName);
 
 // Several values stored as one save (Exit's, the login dialog's, the button
-// table's): a value that could not be stored does not stop the others, and
-// the save tells afterwards why the first such failed, so that it is
-// recorded once, not once a key.
+// table's, the first-run flag's): the values are held until write(), which
+// writes the file once with all of them, or with none of them when it fails.
+// The save then tells why, so that it is recorded once, not once a key.
 class SettingsSave {
 public:
     explicit SettingsSave(const QString& appName);
     void put(const QString& section, const QString& key, const QString& value);
+    // False, with the reason in problem(), when the file could not be
+    // written whole; it then keeps what it held.
+    bool write();
     bool failed() const { return !problem_.isEmpty(); }
     const QString& problem() const { return problem_; }
 
 private:
     QString app_;
+    SettingsSections values_;
     QString problem_;
 };
 

@@ -1,4 +1,5 @@
 #include "app/SettingsIO.h"
+#include "app/Startup.h"
 #include "community/frmShop.h"
 #include "community/frmWho.h"
 #include "connection/ConnectionState.h"
@@ -10,6 +11,7 @@
 #include "platform/Endpoints.h"
 #include "platform/SettingsStore.h"
 #include "support/ClientTest.h"
+#include "support/SettingsFolder.h"
 #include "support/SmallDisk.h"
 #include "ui/frmBack.h"
 #include "ui/frmCmd.h"
@@ -20,7 +22,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -359,27 +360,24 @@ TEST_F(SettingsIOTest, ExitCreatesAMissingSettingsFolder)
     EXPECT_EQ(stored(QStringLiteral("Client Data"), QStringLiteral("Buttons")), QStringLiteral("14"));
 }
 
-TEST_F(SettingsIOTest, ExitOnAFullDiskRecordsOneLineForTheSaveThatFailed)
+TEST_F(SettingsIOTest, AFirstRunAndAnExitOnAFullDiskRecordOneLineEachForTheSavesThatFailed)
 {
     const SmallDisk disk;
     if (!disk.ok())
         GTEST_SKIP() << SmallDisk::kCannotMount;
-    const struct StoreBack {
-        ~StoreBack()
-        {
-            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, qEnvironmentVariable("XDG_CONFIG_HOME"));
-        }
-    } back;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, disk.path());
+    const SettingsFolder folder(disk.path());
     const QString file = platform::settingsFilePath(platform::programName());
     store(QStringLiteral("LASTUSER"), QStringLiteral("Username"), QStringLiteral("alice"));
     const QByteArray before = SmallDisk::contents(file);
-    ASSERT_TRUE(disk.fill(4096));
+    ASSERT_TRUE(disk.fill());
+    InitSettings();
     settings().FontType = QStringLiteral("Arial");
 
     EXPECT_THROW(SaveSettings(), ProgramEnd);
 
     EXPECT_EQ(SmallDisk::contents(file), before);
-    EXPECT_EQ(errorLog(), QStringLiteral("Error #75 Cannot write ") + file +
+    EXPECT_EQ(errorLog(), QStringLiteral("Error #75 Cannot write ") + platform::settingsFilePath(QStringLiteral("ZADO")) +
+                              QStringLiteral(": the disk is full in Startup,InitSettings\n") +
+                              QStringLiteral("Error #75 Cannot write ") + file +
                               QStringLiteral(": the disk is full in SettingsIO,SaveSettings\n"));
 }
