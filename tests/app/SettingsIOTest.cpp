@@ -376,7 +376,8 @@ TEST_F(SettingsIOTest, AFirstRunAndAnExitOnAFullDiskRecordOneLineEachForTheSaves
     EXPECT_THROW(SaveSettings(), ProgramEnd);
 
     EXPECT_EQ(SmallDisk::contents(file), before);
-    EXPECT_EQ(errorLog(), QStringLiteral("Error #75 Cannot write ") + platform::settingsFilePath(QStringLiteral("ZADO")) +
+    const QString firstRunFlag = platform::settingsFilePath(QStringLiteral("ZADO"));
+    EXPECT_EQ(errorLog(), QStringLiteral("Error #75 Cannot write ") + firstRunFlag +
                               QStringLiteral(": the disk is full in Startup,InitSettings\n") +
                               QStringLiteral("Error #75 Cannot write ") + file +
                               QStringLiteral(": the disk is full in SettingsIO,SaveSettings\n"));

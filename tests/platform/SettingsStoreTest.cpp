@@ -30,7 +30,8 @@ TEST(SettingsStoreTest, AFileTheEarlierSettingsLibraryWroteLoadsAndIsWrittenBack
     // As that library wrote it: sections and keys sorted, "General" and
     // blanks escaped in names, values quoted, escaped and in UTF-8.
     const QByteArray file = "[Button0]\nCommand=\"GET FLAG; x, y = z\"\nName=@@at\nTip=\" lead and trail \"\n\n"
-                            "[Button1]\nCommand=tab\\there \\\"q\\\" back\\\\slash\\nnl\\x1\\x31x\nTip=caf\xc3\xa9 \xe2\x82\xac\n\n"
+                            "[Button1]\nCommand=tab\\there \\\"q\\\" back\\\\slash\\nnl\\x1\\x31x\n"
+                            "Tip=caf\xc3\xa9 \xe2\x82\xac\n\n"
                             "[Client%20Data]\nTime=1\n\n"
                             "[%General]\nStartup=False\n";
     writeFile(settingsFilePath(kApp), file);
@@ -42,7 +43,8 @@ TEST(SettingsStoreTest, AFileTheEarlierSettingsLibraryWroteLoadsAndIsWrittenBack
     EXPECT_EQ(GetSetting(kApp, QStringLiteral("Button0"), QStringLiteral("Tip")), QStringLiteral(" lead and trail "));
     EXPECT_EQ(GetSetting(kApp, QStringLiteral("Button1"), QStringLiteral("Command")),
               QStringLiteral("tab\there \"q\" back\\slash\nnl\x01" "1x"));
-    EXPECT_EQ(GetSetting(kApp, QStringLiteral("Button1"), QStringLiteral("Tip")), QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac"));
+    EXPECT_EQ(GetSetting(kApp, QStringLiteral("Button1"), QStringLiteral("Tip")),
+              QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac"));
     EXPECT_EQ(GetSetting(kApp, QStringLiteral("Client Data"), QStringLiteral("Time")), QStringLiteral("1"));
     EXPECT_EQ(GetSetting(kApp, QStringLiteral("Client Data"), QStringLiteral("Season"), QStringLiteral("d")),
               QStringLiteral("d"));
@@ -82,7 +84,8 @@ TEST(SettingsStoreTest, ALineWrittenByHandIsSkippedAndStopsNoSave)
 
     EXPECT_EQ(GetSetting(kApp, QStringLiteral("LASTUSER"), QStringLiteral("Username")), QStringLiteral("alice"));
     EXPECT_TRUE(SaveSetting(kApp, QStringLiteral("Options"), QStringLiteral("Music"), QStringLiteral("False")));
-    EXPECT_EQ(SmallDisk::contents(file), QByteArray("[LASTUSER]\nUsername=alice\n\n[Options]\nMusic=False\nSound=True\n"));
+    EXPECT_EQ(SmallDisk::contents(file),
+              QByteArray("[LASTUSER]\nUsername=alice\n\n[Options]\nMusic=False\nSound=True\n"));
 }
 
 TEST(SettingsStoreTest, ASaveThatDoesNotFitLeavesTheFileWholeOnceTheDiskHasRoomAgain)
