@@ -5,9 +5,27 @@
 #include "foundation/WindowUtil.h"
 #include "foundation/frmDebug.h"
 
+#include <QAbstractButton>
 #include <QFont>
+#include <QMouseEvent>
 #include <QWidget>
 #include <cstdio>
+
+namespace {
+
+// The toolkit gives the keyboard to a button on any press that the window
+// system reports, and to the button's containers when the button takes
+// none. A form button takes it from a left click or Tab only (and some only
+// from Tab): any other press reaches the button as one the program sends,
+// which moves no keyboard, so that the next space typed presses nothing the
+// player did not choose.
+bool PressMovesKeyboard(QWidget* widget, const QMouseEvent& press)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    return !button || (press.button() == Qt::LeftButton && (button->focusPolicy() & Qt::ClickFocus));
+}
+
+} // namespace
 
 QuelvarApplication::QuelvarApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -57,7 +75,18 @@ bool QuelvarApplication::notify(QObject* receiver, QEvent* event)
                 if (event->type() == QEvent::WindowStateChange)
                     UndoStateWithoutBox(widget);
                 else
-                    FollowKeyboard(widget, event->type());
+                    FollowKeyboard(widget, *event);
+                const QEvent::Type type = event->type();
+                if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && event->spontaneous() &&
+                    !PressMovesKeyboard(widget, *static_cast<QMouseEvent*>(event))) {
+                    const auto& press = *static_cast<QMouseEvent*>(event);
+                    QMouseEvent sent(type, press.position(), press.scenePosition(), press.globalPosition(),
+                                     press.button(), press.buttons(), press.modifiers(), press.pointingDevice());
+                    sent.setTimestamp(press.timestamp());
+                    const bool handled = QApplication::notify(receiver, &sent);
+                    event->setAccepted(sent.isAccepted());
+                    return handled;
+                }
             }
             return QApplication::notify(receiver, event);
         } catch (const RuntimeError& e) {

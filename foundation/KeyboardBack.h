@@ -8,15 +8,17 @@
 //
 // A focus move the form makes as it closes still holds: it goes into the
 // main window too, or comes later and makes its own window the active one;
-// so does a window the program shows after the form hid (a box, a form).
+// so does a window the program shows after the form hid (a box, a form),
+// and a window the player clicks into: only the window manager's own choice
+// is undone.
 
-#include <QEvent>
-
+class QEvent;
 class QWidget;
 
-// Called by the application object for the window events of every widget:
-// a window's loss of the keyboard, its activation and its showing.
-void FollowKeyboard(QWidget* widget, QEvent::Type type);
+// Called by the application object for the events of every widget: a
+// window's loss of the keyboard, its activation and its showing, and the
+// player's mouse presses.
+void FollowKeyboard(QWidget* widget, const QEvent& event);
 
 // The program gives the keyboard to a window of its choice (a form it shows
 // again while it is open): nothing is owed to the main window any more.

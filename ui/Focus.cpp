@@ -1,5 +1,6 @@
 #include "ui/Focus.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QWidget>
 
@@ -20,4 +21,10 @@ void SetFocusIfAble(QWidget* target)
     if (QApplication::activeWindow() != window)
         window->activateWindow();
     target->setFocus(Qt::OtherFocusReason);
+}
+
+void KeyboardOnlyByTab(QWidget* container)
+{
+    for (QAbstractButton* button : container->findChildren<QAbstractButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
 }

@@ -10,3 +10,7 @@ bool CanTakeFocus(const QWidget* target);
 // Gives the widget the keyboard focus when it can take it, making its window
 // the active one; otherwise the focus stays where it is.
 void SetFocusIfAble(QWidget* target);
+// The buttons in the container take the keyboard only from Tab: a click
+// presses one and leaves the keyboard where it was, so the next space typed
+// presses no button the player did not reach with Tab.
+void KeyboardOnlyByTab(QWidget* container);

@@ -110,6 +110,8 @@ frmBack::frmBack()
         ++slot;
     }
 
+    KeyboardOnlyByTab(Picture2);
+
     Picture3 = new QWidget(central);
     Picture3->setFixedHeight(toPixels(855));
     Picture3->installEventFilter(this);
@@ -161,6 +163,9 @@ void frmBack::Form_Load()
 
 void frmBack::Show()
 {
+    // The keyboard starts in the input line, not on the first button.
+    if (!focusWidget())
+        txtSend->setFocus(Qt::OtherFocusReason);
     showMaximized();
     raise();
     activateWindow();
@@ -357,4 +362,18 @@ void frmBack::DisconnectSteps(QAction* connectItem)
     AddText(QStringLiteral("Disconnected"), *Forms::get<frmChat>().txtStatus, 255, true, true, false);
     ResetWorld();
     CloseGameSocket();
+}
+
+void frmBack::DisableControl(QWidget* control)
+{
+    const QWidget* focused = focusWidget();
+    if (focused && (focused == control || control->isAncestorOf(focused)))
+        Picture3->setFocus(Qt::OtherFocusReason);
+    control->setEnabled(false);
+}
+
+void frmBack::EnableInputLine()
+{
+    txtSend->setEnabled(true);
+    txtSend->setFocus(Qt::OtherFocusReason);
 }

@@ -58,6 +58,17 @@ public:
     // File > Connect item of the window whose command runs.
     void DisconnectSteps(QAction* connectItem);
 
+    // Disables a control of the window (the input line, the map, a chat
+    // box). Should it have the window's keyboard, the keyboard waits on the
+    // bottom strip, where a key does nothing: left alone, the toolkit hands
+    // it on to the next control, often a button that the next space typed
+    // would press.
+    void DisableControl(QWidget* control);
+    // Enables the input line at login and gives it the window's keyboard, so
+    // that what the player types next is a line to send. The window is not
+    // made the active one for it.
+    void EnableInputLine();
+
     // Adds an MDI child window.
     void addChild(QMdiSubWindow* child);
     // Shows the menus of the active child in place of the window's own.

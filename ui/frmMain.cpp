@@ -3,6 +3,7 @@
 #include "foundation/MenuState.h"
 #include "foundation/OptionsState.h"
 #include "foundation/Twips.h"
+#include "ui/Focus.h"
 #include "ui/frmBack.h"
 #include "ui/MenuShortcuts.h"
 #include "ui/frmChat.h"
@@ -90,6 +91,9 @@ void frmMain::buildControls()
         place(cmdAlias[i]);
     for (int i : {3, 13, 14, 16, 17, 18, 19, 20, 21})
         cmdAlias[i]->hide();
+    // The game window is part of the main window, whose buttons hand the
+    // keyboard on to the input line.
+    KeyboardOnlyByTab(content);
 
     txtSend = new QComboBox(content);
     txtSend->setEditable(true);

@@ -66,7 +66,7 @@ void frmMain::Wsk_Connect()
     frmBack& back = Forms::get<frmBack>();
     AddText(QStringLiteral("Connecting as ") + c.UserName + QStringLiteral("..."), *chat.txtStatus, kBlack, true,
             true, false);
-    back.txtSend->setEnabled(true);
+    back.EnableInputLine();
     chat.txtStatus->setEnabled(true);
     chat.WhoList->setEnabled(true);
     picMap->setEnabled(true);

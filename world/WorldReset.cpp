@@ -13,9 +13,10 @@ void ResetWorld()
     connection().RecvBuffer.clear();
     // Nothing can be typed, chatted or clicked on the map until the game
     // socket connects again and enables them.
-    Forms::get<frmBack>().txtSend->setEnabled(false);
+    frmBack& back = Forms::get<frmBack>();
+    back.DisableControl(back.txtSend);
     frmChat& chat = Forms::get<frmChat>();
-    chat.txtStatus->setEnabled(false);
-    chat.WhoList->setEnabled(false);
-    Forms::get<frmMain>().picMap->setEnabled(false);
+    back.DisableControl(chat.txtStatus);
+    back.DisableControl(chat.WhoList);
+    back.DisableControl(Forms::get<frmMain>().picMap);
 }

@@ -12,10 +12,12 @@
 #include "tests/connection/ServerFrames.h"
 #include "world/WorldState.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
+#include <functional>
 
 namespace {
 class EndToEndSessionTest : public EndToEndTest {
@@ -98,6 +100,34 @@ TEST_F(EndToEndSessionTest, LoginThroughTheDialog)
     // The user list was only for the dialog.
     EXPECT_EQ(game().WskUsers->state(), QAbstractSocket::UnconnectedState);
     EXPECT_FALSE(Forms::isLoaded<frmDebug>());
+}
+
+TEST_F(EndToEndSessionTest, WhatIsTypedRightAfterLoggingInGoesToTheInputLine)
+{
+    // Logged in through the dialog, then again after the main window's
+    // Disconnect and Connect: the player types at once, without a click.
+    const std::function<void()> logins[] = {
+        [&] { connectThroughTheDialog(); },
+        [&] {
+            QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+            QTest::mouseClick(back().cmdConnect, Qt::LeftButton);
+            QTest::mouseClick(Forms::get<frmConnect>().cmdOkay, Qt::LeftButton);
+        },
+    };
+    for (const auto& logIn : logins) {
+        logIn();
+        ASSERT_TRUE(waitUntil([&] { return back().cmdConnect->text() == QLatin1String("Disconnect"); }));
+        activate();
+        sentFrames();
+        QWidget* keyboard = QApplication::focusWidget();
+        ASSERT_NE(keyboard, nullptr);
+        QTest::keyClicks(keyboard, QStringLiteral("hi there"));
+        QTest::keyClick(keyboard, Qt::Key_Return);
+        const QList<QByteArray> frames = sentFrames();
+        EXPECT_TRUE(frames.contains(ClientFrame('C', "hi there")));
+        EXPECT_FALSE(frames.contains(ClientFrame('d', "")));
+        EXPECT_EQ(back().cmdConnect->text(), QStringLiteral("Disconnect"));
+    }
 }
 
 TEST_F(EndToEndSessionTest, TheDialogHasTheKeyboardWhenShownAndWhenItsBoxCloses)

@@ -113,6 +113,41 @@ TEST_F(EndToEndTypingTest, WhatIsTypedAfterAWindowOfItsOwnClosesGoesToTheInputLi
     }
 }
 
+TEST_F(EndToEndTypingTest, AClickIntoTheGameRoomJustAfterAWindowClosesKeepsTheKeyboardThere)
+{
+    frmGame& room = Forms::get<frmGame>();
+    ASSERT_TRUE(room.isVisible());
+    // The window manager makes the room active for the player's click; the
+    // press reaches the program before that or after it.
+    for (const bool pressFirst : {true, false}) {
+        const QString state = pressFirst ? QStringLiteral("Ready") : QStringLiteral("Auto Ready");
+        QTest::keyClick(line(), Qt::Key_W, Qt::ControlModifier);
+        frmWho& who = Forms::get<frmWho>();
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &who; }));
+        who.close();
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &back(); }));
+
+        QWidget* field = room.Combo1->lineEdit();
+        if (pressFirst)
+            QTest::mousePress(field, Qt::LeftButton);
+        room.activateWindow();
+        QTest::qWait(50);
+        if (!pressFirst)
+            QTest::mousePress(field, Qt::LeftButton);
+        QTest::mouseRelease(field, Qt::LeftButton);
+        QTest::qWait(50);
+        ASSERT_EQ(QApplication::activeWindow(), &room) << pressFirst;
+        sentFrames();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), state);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QList<QByteArray> frames = sentFrames();
+        EXPECT_TRUE(frames.contains(ClientFrame('R', pressFirst ? "1" : "2")));
+        EXPECT_FALSE(frames.contains(ClientFrame('C', state.toLatin1())));
+        activate();
+    }
+}
+
 TEST_F(EndToEndTypingTest, WalkingKeysSendMovesOnlyWithKeypadMovement)
 {
     QTest::keyClick(line(), Qt::Key_Up);

@@ -12,7 +12,9 @@
 #include "ui/frmBtnEdit.h"
 #include "ui/frmMain.h"
 
+#include <QApplication>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -105,6 +107,29 @@ TEST_F(ButtonEditorTest, CancelTheCloseBoxAndOtherButtonsChangeNothing)
     QTest::mouseClick(back().cmdAlias[2], Qt::MiddleButton);
     QTest::mouseClick(back().cmdAlias[2], Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_FALSE(Forms::isLoaded<frmBtnEdit>());
+}
+
+TEST_F(ButtonEditorTest, WhatIsTypedAfterTheEditorClosesGoesWhereTheKeyboardWasBeforeTheRightClick)
+{
+    entry(0) = {QStringLiteral("Flag"), QString(), QStringLiteral("GET FLAG")};
+    const std::function<void()> closings[] = {
+        [&] { QTest::mouseClick(editor().cmdOK, Qt::LeftButton); },
+        [&] { QTest::mouseClick(editor().cmdCancel, Qt::LeftButton); },
+        [&] { editor().close(); },
+    };
+    for (const auto& close : closings) {
+        activate();
+        back().txtSend->setFocus();
+        editThrough(back().cmdAlias[0], QStringLiteral("Flag"), QString(), QStringLiteral("GET FLAG"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &editor(); }));
+        close();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &back(); }));
+        EXPECT_EQ(QApplication::focusWidget(), back().txtSend);
+        sent.clear();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hi there"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "hi there"}}));
+    }
 }
 
 TEST_F(ButtonEditorTest, SharedAndWindowBlocksRelabelTheStoreAndWhoWindows)
