@@ -1,6 +1,7 @@
 #include "platform/SettingsFile.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace platform {
 
@@ -123,8 +124,9 @@ QString unescapedName(QByteArrayView bytes)
         bool ok = first + digits <= s.size();
         unsigned code = 0;
         for (qsizetype d = first; ok && d < first + digits; ++d) {
-            ok = isHexDigit(s[d].unicode());
-            code = code * 16 + static_cast<unsigned>(hexValue(s[d].unicode()));
+            const int value = hexValue(s[d].unicode());
+            ok = value >= 0;
+            code = code * 16 + static_cast<unsigned>(std::max(value, 0));
         }
         if (!ok) {
             name += c;
