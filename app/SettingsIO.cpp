@@ -254,8 +254,7 @@ void SaveSettings()
     save.put(colours, QStringLiteral("Announce"), s.AnnounceColour.Name);
 
     // One write and one line for the whole save; the program ends all the same.
-    save.write();
-    AddToLog(kModule, QStringLiteral("SaveSettings"), save);
+    WriteSettingsSave(kModule, QStringLiteral("SaveSettings"), save);
     game.Hide();
     End();
 }

@@ -124,6 +124,5 @@ void InitSettings()
     s.FontSize = 10;
     platform::SettingsSave save(QStringLiteral("ZADO"));
     save.put(QStringLiteral("General"), QStringLiteral("Startup"), QStringLiteral("False"));
-    save.write();
-    AddToLog(QStringLiteral("Startup"), QStringLiteral("InitSettings"), save);
+    WriteSettingsSave(QStringLiteral("Startup"), QStringLiteral("InitSettings"), save);
 }

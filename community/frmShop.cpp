@@ -77,8 +77,7 @@ void frmShop::Form_Unload(int&)
 {
     platform::SettingsSave save(platform::programName());
     WriteButtonTable(save);
-    save.write();
-    AddToLog(QStringLiteral("frmShop"), QStringLiteral("Form_Unload"), save);
+    WriteSettingsSave(QStringLiteral("frmShop"), QStringLiteral("Form_Unload"), save);
 }
 
 QTreeWidgetItem* frmShop::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text)

@@ -162,8 +162,7 @@ void frmWho::Form_Unload(int&)
         SetFocusIfAble(back->txtSend);
     platform::SettingsSave save(platform::programName());
     WriteButtonTable(save);
-    save.write();
-    AddToLog(QStringLiteral("frmWho"), QStringLiteral("Form_Unload"), save);
+    WriteSettingsSave(QStringLiteral("frmWho"), QStringLiteral("Form_Unload"), save);
 }
 
 void frmWho::allowSeveralForStaff()

@@ -328,8 +328,7 @@ void frmConnect::cmdOkay_Click()
         save.put(kSection, QStringLiteral("Username"), c.UserName);
         save.put(kSection, QStringLiteral("Password"), ScrambleText(c.Password, 1));
         save.put(kSection, QStringLiteral("Server"), cmbserver->currentText());
-        save.write();
-        AddToLog(QStringLiteral("frmConnect"), QStringLiteral("cmdOkay_Click"), save);
+        WriteSettingsSave(QStringLiteral("frmConnect"), QStringLiteral("cmdOkay_Click"), save);
         Hide();
         Forms::get<frmGame>().StartTimer();
     } catch (const RuntimeError& e) {

@@ -56,8 +56,8 @@ void AddToLog(const QString& strForm, const QString& strFunction, const ErrObjec
     Forms::get<frmDebug>().AddToLog(strForm, strFunction, objErr);
 }
 
-void AddToLog(const QString& strForm, const QString& strFunction, const platform::SettingsSave& save)
+void WriteSettingsSave(const QString& strForm, const QString& strFunction, platform::SettingsSave& save)
 {
-    if (save.failed())
+    if (!save.write())
         AddToLog(strForm, strFunction, ErrObject{errPathFileAccess, save.problem()});
 }

@@ -24,6 +24,5 @@ public:
 
 // Records an error in the error-log window, loading it hidden when needed.
 void AddToLog(const QString& strForm, const QString& strFunction, const ErrObject& objErr);
-// Records a settings save that failed, once, with the reason the first value
-// it could not store gave; a save that succeeded records nothing.
-void AddToLog(const QString& strForm, const QString& strFunction, const platform::SettingsSave& save);
+// Writes a settings save; one that fails is recorded once, with its reason.
+void WriteSettingsSave(const QString& strForm, const QString& strFunction, platform::SettingsSave& save);

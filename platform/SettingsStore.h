@@ -40,7 +40,6 @@ public:
     // False, with the reason in problem(), when the file could not be
     // written whole; it then keeps what it held.
     bool write();
-    bool failed() const { return !problem_.isEmpty(); }
     const QString& problem() const { return problem_; }
 
 private:
