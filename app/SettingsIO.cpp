@@ -139,6 +139,8 @@ void readCommandList(QStringList& unreadable)
 
 void LoadSettings()
 {
+    // A hundred keys, and the file read once for all of them.
+    const platform::SettingsReading reading(platform::programName());
     Settings& s = settings();
     const QString options = QStringLiteral("Options");
     s.SoundOn = readFlag(options, QStringLiteral("Sound"), true);

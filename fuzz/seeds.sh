@@ -70,3 +70,6 @@ settings="$corpus/fuzz_settings_file"
 mkdir -p "$settings"
 printf '[General]\nroot=1\n\n[%%General]\nStartup=False\n\n[Button0]\nCommand="GET FLAG; x, y = z"\nName=@@at\nTip=" lead and trail "\n\n[Client%%20Data]\nTime=1\n' > "$settings/seed-layout"
 printf '; comment\n# by hand\n[Z]\nb=1 ; note\na = " x , y " \n  c=a,b, c\nk=v\\\ncont\ne=\\x41\\101\\0\\x31\n[open\nu=caf\303\251 \342\202\254\r\n' > "$settings/seed-hand"
+# A byte-order mark at the head, and a U+FEFF in a value, which is none.
+printf '\357\273\277[Button0]\nName=Fire\n' > "$settings/seed-bom"
+printf 'k=\\xfeff\n' > "$settings/seed-feff"

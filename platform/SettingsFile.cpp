@@ -1,5 +1,6 @@
 #include "platform/SettingsFile.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 
@@ -22,6 +23,16 @@ int hexValue(char16_t c)
     return -1;
 }
 bool isHexDigit(char16_t c) { return hexValue(c) >= 0; }
+
+// Text from UTF-8 bytes. A U+FEFF is a character like any other here: the
+// toolkit's usual decoding would drop one at the start of the bytes, which
+// inside a file is no byte-order mark but part of a name or value.
+QString fromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
 
 // One line of the file, from its first character that is no blank to its
 // end. A line break inside quotes or after a backslash does not end it; a
@@ -100,7 +111,7 @@ private:
 // a "/".
 QString unescapedName(QByteArrayView bytes)
 {
-    const QString s = QString::fromUtf8(bytes);
+    const QString s = fromUtf8(bytes);
     QString name;
     name.reserve(s.size());
     for (qsizetype i = 0; i < s.size();) {
@@ -202,7 +213,7 @@ QString valueText(QByteArrayView v)
             ++i;
     };
     const auto decode = [&] {
-        text += QString::fromUtf8(run);
+        text += fromUtf8(run);
         run.clear();
     };
     const auto endItem = [&] {
@@ -345,6 +356,9 @@ QByteArray escapedValue(const QString& value)
 
 SettingsSections ReadSettingsText(QByteArrayView text)
 {
+    // Some editors put a byte-order mark at the head of a file they save.
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
     SettingsSections sections;
     QString section;
     Lines lines(text);

@@ -7,7 +7,9 @@
 // hold ",", ";" or "=" or begin or end with a blank, text in UTF-8.
 //
 // Reading never fails: a line that is neither a section nor a key (a comment,
-// a line written by hand) is skipped.
+// a line written by hand) is skipped, and so is a byte-order mark at the head
+// of the file. Whatever characters a value holds, what is written reads back
+// as the same value.
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -8,8 +8,10 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <fcntl.h>
 #include <functional>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -48,12 +50,30 @@ std::optional<QByteArray> contentsOf(const QString& fileName)
     if (!info.isFile() || info.size() > kLargestFile)
         return std::nullopt;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() > kLargestFile)
         return std::nullopt;
-    QByteArray bytes = file.read(kLargestFile + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kLargestFile)
+    // By the file's size, and on to its end should it have grown since.
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    char chunk[16 * 1024];
+    qint64 n = 0;
+    while (bytes.size() <= kLargestFile && (n = file.read(chunk, sizeof chunk)) > 0)
+        bytes.append(chunk, n);
+    if (n < 0 || bytes.size() > kLargestFile)
         return std::nullopt;
     return bytes;
+}
+
+// A file the player made read-only, or one the running user may not write,
+// is kept as it is: the write bits of its mode decide for the superuser too,
+// whom the system would let write anything.
+bool isReadOnly(const QString& fileName)
+{
+    const QByteArray name = QFile::encodeName(fileName);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        return false;
+    return (info.st_mode & S_IWUSR) == 0 || ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0;
 }
 
 // The keys of a file that ends with a line break, as a write that was not
@@ -111,6 +131,42 @@ std::optional<SettingsSections> readStore(const QString& file)
     return ReadSettingsText(*bytes);
 }
 
+} // namespace
+
+// What a SettingsReading has read.
+struct SettingsReading::Held {
+    QString app;
+    Held* outer;
+    bool read = false;
+    std::optional<SettingsSections> sections;
+};
+
+namespace {
+
+SettingsReading::Held* innermost = nullptr;
+
+// The values of an application's settings: those a SettingsReading holds,
+// or else those in its file now.
+std::optional<SettingsSections> readSettings(const QString& appName)
+{
+    SettingsReading::Held* held = innermost;
+    if (!held || held->app != appName)
+        return readStore(storeFile(appName));
+    if (!held->read) {
+        held->sections = readStore(storeFile(appName));
+        held->read = true;
+    }
+    return held->sections;
+}
+
+// A save is read by the next read.
+void forgetRead(const QString& appName)
+{
+    for (SettingsReading::Held* held = innermost; held; held = held->outer)
+        if (held->app == appName)
+            held->read = false;
+}
+
 QString cannotWrite(const QString& file, const char* why)
 {
     return QStringLiteral("Cannot write ") + file + QStringLiteral(": ") + QLatin1String(why);
@@ -133,14 +189,17 @@ bool writeStore(const QString& file, const SettingsSections& sections, QString* 
 
 // Reads the file, changes its values and writes it whole. A file that is
 // there but cannot be read is not written over: every value it holds would
-// be lost.
+// be lost; nor is one that is read-only.
 bool change(const QString& appName, const std::function<void(SettingsSections&)>& edit, QString* error)
 {
+    forgetRead(appName);
     const QString file = storeFile(appName);
     std::optional<SettingsSections> sections = readStore(file);
     QString reason;
     if (!sections)
         reason = cannotWrite(file, "the file cannot be read");
+    else if (isReadOnly(file))
+        reason = cannotWrite(file, "the file is read-only");
     else if (edit(*sections); writeStore(file, *sections, &reason))
         return true;
     if (error)
@@ -158,7 +217,7 @@ QString settingsFilePath(const QString& appName)
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key, const QString& defaultValue)
 {
-    const std::optional<SettingsSections> sections = readStore(storeFile(appName));
+    const std::optional<SettingsSections> sections = readSettings(appName);
     if (!sections)
         return defaultValue;
     const auto inSection = sections->constFind(plain(section));
@@ -190,6 +249,14 @@ bool DeleteSetting(const QString& appName, const QString& section, const QString
         },
         error);
 }
+
+SettingsReading::SettingsReading(const QString& appName)
+    : held_(new Held{appName, innermost, false, std::nullopt})
+{
+    innermost = held_.get();
+}
+
+SettingsReading::~SettingsReading() { innermost = held_->outer; }
 
 SettingsSave::SettingsSave(const QString& appName)
     : app_(appName)

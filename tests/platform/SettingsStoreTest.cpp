@@ -2,6 +2,7 @@
 // only, a full disk, and what a run that ended while writing left behind.
 
 #include "platform/SettingsStore.h"
+#include "support/OrdinaryUser.h"
 #include "support/SettingsFolder.h"
 #include "support/SmallDisk.h"
 
@@ -162,4 +163,66 @@ TEST(SettingsStoreTest, AKeptCopyLeftByAnInterruptedWriteGoesBackOverACutFileOnl
     writeFile(kept, good);
     EXPECT_EQ(GetSetting(kApp, section, QStringLiteral("Username")), QStringLiteral("bob"));
     EXPECT_FALSE(QFileInfo::exists(kept));
+}
+
+TEST(SettingsStoreTest, AByteOrderMarkAtTheHeadOfAFileIsSkippedAndNotWrittenBack)
+{
+    const QTemporaryDir user;
+    const SettingsFolder folder(user.path());
+    const QString file = settingsFilePath(kApp);
+    writeFile(file, "\xEF\xBB\xBF[Button0]\nName=Fire\n\n[LASTUSER]\nUsername=alice\n");
+    writeFile(settingsFilePath(QStringLiteral("ZADO")), "\xEF\xBB\xBF[%General]\nStartup=False\n");
+
+    EXPECT_EQ(GetSetting(kApp, QStringLiteral("Button0"), QStringLiteral("Name")), QStringLiteral("Fire"));
+    EXPECT_EQ(GetSetting(QStringLiteral("ZADO"), QStringLiteral("General"), QStringLiteral("Startup")),
+              QStringLiteral("False"));
+    ASSERT_TRUE(SaveSetting(kApp, QStringLiteral("Button0"), QStringLiteral("Tip"), QStringLiteral("shoot")));
+    EXPECT_EQ(SmallDisk::contents(file), QByteArray("[Button0]\nName=Fire\nTip=shoot\n\n[LASTUSER]\nUsername=alice\n"));
+}
+
+TEST(SettingsStoreTest, EveryValueReadsBackAsItWasWrittenAByteOrderMarkCharacterIncluded)
+{
+    const QTemporaryDir user;
+    const SettingsFolder folder(user.path());
+    const QString bom(QChar(0xFEFF));
+    // At the start, after an escape, a quote and a comma, and alone.
+    const QStringList values{bom + 'a', '\t' + bom, '\\' + bom, '"' + bom, "a," + bom, bom};
+    SettingsSave save(kApp);
+    for (qsizetype i = 0; i < values.size(); ++i)
+        save.put(QStringLiteral("Button0"), QString::number(i), values[i]);
+    ASSERT_TRUE(save.write());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        EXPECT_EQ(GetSetting(kApp, QStringLiteral("Button0"), QString::number(i)), values[i]) << i;
+    writeFile(settingsFilePath(kApp), "k=\\xfeff\n");
+    EXPECT_EQ(GetSetting(kApp, QString(), QStringLiteral("k")), bom);
+
+    // Every character, half surrogate pairs included.
+    QString all;
+    for (char16_t c = 0xFFFF; c > 0; --c)
+        all += QChar(c);
+    const SettingsSections sections{{QStringLiteral("S"), {{QStringLiteral("k"), all}}}};
+    EXPECT_EQ(ReadSettingsText(SettingsText(sections)), sections);
+}
+
+TEST(SettingsStoreTest, AFileThatMayNotBeWrittenIsKeptAsItIs)
+{
+    const QTemporaryDir user;
+    const SettingsFolder folder(user.path());
+    const QString file = settingsFilePath(kApp);
+    const QByteArray mine = "[Options]\nSound=False\n";
+    writeFile(file, mine);
+    OrdinaryUser::setMode(user.path(), 0777);
+
+    OrdinaryUser::setMode(file, 0444);  // the superuser is refused too
+    QString problem;
+    EXPECT_FALSE(SaveSetting(kApp, QStringLiteral("Options"), QStringLiteral("Sound"), "True", &problem));
+    EXPECT_EQ(problem, QStringLiteral("Cannot write ") + file + QStringLiteral(": the file is read-only"));
+    EXPECT_EQ(SmallDisk::contents(file), mine);
+
+    OrdinaryUser::setMode(file, 0644);
+    const OrdinaryUser player;  // another user's file in a folder that takes new files
+    if (!player.ok())
+        GTEST_SKIP() << "cannot act as an ordinary user here";
+    EXPECT_FALSE(SaveSetting(kApp, QStringLiteral("Options"), QStringLiteral("Sound"), "True"));
+    EXPECT_EQ(SmallDisk::contents(file), mine);
 }
