@@ -75,6 +75,7 @@ frmTourn::frmTourn()
 
     auto* info = new QWidget;
     txtInfo = new QPlainTextEdit(info);
+    txtInfo->setTabChangesFocus(true);  // Tab goes on, as from any box of a form
     txtInfo->setGeometry(twips(120, 120, 5040, 3360));
     txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     tabMain->addTab(info, QStringLiteral("Info"));

@@ -6,8 +6,11 @@
 #include "foundation/frmDebug.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QFont>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QWidget>
 #include <cstdio>
 
@@ -23,6 +26,20 @@ bool PressMovesKeyboard(QWidget* widget, const QMouseEvent& press)
 {
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
     return !button || (press.button() == Qt::LeftButton && (button->focusPolicy() & Qt::ClickFocus));
+}
+
+// A form button that has the keyboard answers Return as it answers space;
+// the toolkit's buttons do so only in dialogs, which keep their own rule
+// (a default button). A key held down presses it once, as space does.
+bool PressedByReturn(QWidget* widget, const QKeyEvent& key)
+{
+    auto* button = qobject_cast<QPushButton*>(widget);
+    if (!button || (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) ||
+        (key.modifiers() & ~Qt::KeypadModifier) || qobject_cast<QDialog*>(button->window()) || button->autoDefault())
+        return false;
+    if (!key.isAutoRepeat())
+        button->click();
+    return true;
 }
 
 } // namespace
@@ -77,6 +94,8 @@ bool QuelvarApplication::notify(QObject* receiver, QEvent* event)
                 else
                     FollowKeyboard(widget, *event);
                 const QEvent::Type type = event->type();
+                if (type == QEvent::KeyPress && PressedByReturn(widget, *static_cast<QKeyEvent*>(event)))
+                    return true;
                 if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && event->spontaneous() &&
                     !PressMovesKeyboard(widget, *static_cast<QMouseEvent*>(event))) {
                     const auto& press = *static_cast<QMouseEvent*>(event);

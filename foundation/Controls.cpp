@@ -18,6 +18,9 @@ RichTextBox::RichTextBox(QWidget* parent)
     setUndoRedoEnabled(false);
     setAcceptRichText(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Tab moves on to the next control, as from any box of a form, even where
+    // the player may type into the box.
+    setTabChangesFocus(true);
     // Every paragraph runs left to right, as in the game's rich-text boxes.
     // Said once for the whole box, it also spares the layout a look through
     // each paragraph's text for its direction, which grew dearer with every

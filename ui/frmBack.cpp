@@ -210,6 +210,26 @@ bool frmBack::eventFilter(QObject* watched, QEvent* event)
     return Form<QMainWindow>::eventFilter(watched, event);
 }
 
+bool frmBack::focusNextPrevChild(bool next)
+{
+    QWidget* from = focusWidget();
+    if (!from || mdiArea->isAncestorOf(from))
+        return Form<QMainWindow>::focusNextPrevChild(next);
+    const auto ownTabStop = [this](const QWidget* w) {
+        return w->window() == this && w != mdiArea && !mdiArea->isAncestorOf(w) &&
+               (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(this);
+    };
+    for (QWidget* w = from;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == from)
+            return true;
+        if (ownTabStop(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+}
+
 bool frmBack::keyDown(QKeyEvent* event)
 {
     int keyCode = VirtualKeyCode(*event);

@@ -78,6 +78,10 @@ protected:
     bool unloadOnClose() const override { return false; }
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab walk the window's own controls (the input line,
+    // Connect, the user buttons) and come round again; the game and the
+    // chat window keep theirs.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Runs the keyboard layer for one key press; true when the key is used up.

@@ -62,6 +62,7 @@ frmBtnEdit::frmBtnEdit()
     txt2->setGeometry(toPixels(1080), toPixels(525), toPixels(3480), toPixels(315));
     lblCommands = label(QStringLiteral("Commands:"), this, 120, 945, 900, 255);
     txt3 = new QPlainTextEdit(this);
+    txt3->setTabChangesFocus(true);  // Tab goes on to Save, as from the other boxes
     txt3->setGeometry(toPixels(1080), toPixels(930), toPixels(3480), toPixels(1095));
     lblHint = label(QStringLiteral("Use ampersand (&) to separate commands. Example \"BUY TUBE & DUMP TUBE GUN"), this,
                     120, 2115, 4440, 495);

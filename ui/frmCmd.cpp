@@ -13,6 +13,7 @@ frmCmd::frmCmd()
 
     auto* layout = new QVBoxLayout(this);
     CmdList = new QPlainTextEdit(this);
+    CmdList->setTabChangesFocus(true);  // Tab goes on to Ok, as from any box of a form
     CmdList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     CmdList->setPlainText(QStringLiteral("Could Not Connect to Command List..."));
     Command1 = new QPushButton(QStringLiteral("Ok"), this);

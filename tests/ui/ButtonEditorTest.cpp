@@ -85,6 +85,17 @@ TEST_F(ButtonEditorTest, LinesTravelAsCrLfAndAStoredLongCaptionStaysWhole)
     EXPECT_EQ(editor().txt1->text(), QStringLiteral("Fourteen char"));
 }
 
+TEST_F(ButtonEditorTest, TabLeavesTheCommandsBoxForSaveWhichReturnPresses)
+{
+    editThrough(back().cmdAlias[4], QStringLiteral("Flag"), QString(), QStringLiteral("GET FLAG"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &editor(); }));
+    QTest::keyClick(editor().txt3, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), editor().cmdOK);
+    QTest::keyClick(editor().cmdOK, Qt::Key_Return);
+    EXPECT_FALSE(Forms::isLoaded<frmBtnEdit>());
+    EXPECT_EQ(entry(4).Command, QStringLiteral("GET FLAG"));
+}
+
 TEST_F(ButtonEditorTest, CancelTheCloseBoxAndOtherButtonsChangeNothing)
 {
     entry(2) = {QStringLiteral("Two"), QStringLiteral("tip"), QStringLiteral("SAY two")};

@@ -221,6 +221,29 @@ TEST_F(KeyboardLayerTest, UserButtonsSendTheirCommandAsStored)
     EXPECT_EQ(QApplication::focusWidget(), game().picMap);
 }
 
+TEST_F(KeyboardLayerTest, TabWalksTheMainWindowsOwnControlsAndReturnPressesTheButtonItReaches)
+{
+    settings().Buttons[23].Command = QStringLiteral("GET FLAG");
+    const auto tab = [](Qt::KeyboardModifiers mods = {}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, mods);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tab(), back().cmdConnect);
+    EXPECT_EQ(tab(), back().cmdAlias[0]);
+    // On round the buttons and back to the line, never into the game or the chat window.
+    QWidget* at = nullptr;
+    for (int i = 0; i < 30 && at != line(); ++i) {
+        at = tab();
+        ASSERT_TRUE(at && at->window() == &back() && !back().mdiArea->isAncestorOf(at));
+    }
+    EXPECT_EQ(at, line());
+
+    EXPECT_EQ(tab(Qt::ShiftModifier), back().cmdAlias[23]);
+    QTest::keyClick(back().cmdAlias[23], Qt::Key_Return);
+    EXPECT_EQ(sent, (std::vector<SentCommand>{{"C", "GET FLAG"}}));
+    EXPECT_EQ(QApplication::focusWidget(), line());
+}
+
 TEST_F(KeyboardLayerTest, GameMenuShortcutsWorkFromTheInputLine)
 {
     // The menu's shortcuts come before the line's own editing keys.
