@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <fcntl.h>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
@@ -50,11 +51,11 @@ std::optional<QByteArray> contentsOf(const QString& fileName)
     if (!info.isFile() || info.size() > kLargestFile)
         return std::nullopt;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() > kLargestFile)
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
     // By the file's size, and on to its end should it have grown since.
     QByteArray bytes;
-    bytes.reserve(file.size());
+    bytes.reserve(std::min(file.size(), kLargestFile));
     char chunk[16 * 1024];
     qint64 n = 0;
     while (bytes.size() <= kLargestFile && (n = file.read(chunk, sizeof chunk)) > 0)
@@ -131,40 +132,39 @@ std::optional<SettingsSections> readStore(const QString& file)
     return ReadSettingsText(*bytes);
 }
 
-} // namespace
-
-// What a SettingsReading has read.
-struct SettingsReading::Held {
+// What the living SettingsReading has read: the values of one application's
+// settings, once they are read.
+struct HeldRead {
     QString app;
-    Held* outer;
     bool read = false;
     std::optional<SettingsSections> sections;
 };
 
-namespace {
-
-SettingsReading::Held* innermost = nullptr;
+HeldRead& held()
+{
+    static HeldRead h;
+    return h;
+}
 
 // The values of an application's settings: those a SettingsReading holds,
 // or else those in its file now.
 std::optional<SettingsSections> readSettings(const QString& appName)
 {
-    SettingsReading::Held* held = innermost;
-    if (!held || held->app != appName)
+    HeldRead& h = held();
+    if (h.app.isEmpty() || h.app != appName)
         return readStore(storeFile(appName));
-    if (!held->read) {
-        held->sections = readStore(storeFile(appName));
-        held->read = true;
+    if (!h.read) {
+        h.sections = readStore(storeFile(appName));
+        h.read = true;
     }
-    return held->sections;
+    return h.sections;
 }
 
 // A save is read by the next read.
 void forgetRead(const QString& appName)
 {
-    for (SettingsReading::Held* held = innermost; held; held = held->outer)
-        if (held->app == appName)
-            held->read = false;
+    if (held().app == appName)
+        held() = {appName, false, std::nullopt};
 }
 
 QString cannotWrite(const QString& file, const char* why)
@@ -251,12 +251,12 @@ bool DeleteSetting(const QString& appName, const QString& section, const QString
 }
 
 SettingsReading::SettingsReading(const QString& appName)
-    : held_(new Held{appName, innermost, false, std::nullopt})
+    : outer_(held().app)
 {
-    innermost = held_.get();
+    held() = {appName, false, std::nullopt};
 }
 
-SettingsReading::~SettingsReading() { innermost = held_->outer; }
+SettingsReading::~SettingsReading() { held() = {outer_, false, std::nullopt}; }
 
 SettingsSave::SettingsSave(const QString& appName)
     : app_(appName)

@@ -12,7 +12,6 @@
 #include "platform/SettingsFile.h"
 
 #include <QString>
-#include <memory>
 
 namespace platform {
 
@@ -44,10 +43,8 @@ public:
     SettingsReading(const SettingsReading&) = delete;
     SettingsReading& operator=(const SettingsReading&) = delete;
 
-    struct Held;
-
 private:
-    std::unique_ptr<Held> held_;
+    QString outer_;  // the application an enclosing one reads, read afresh after
 };
 
 // Several values stored as one save (Exit's, the login dialog's, the button

@@ -217,7 +217,7 @@ bool frmBack::focusNextPrevChild(bool next)
         return Form<QMainWindow>::focusNextPrevChild(next);
     const auto ownTabStop = [this](const QWidget* w) {
         return w->window() == this && w != mdiArea && !mdiArea->isAncestorOf(w) &&
-               (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() && w->isVisibleTo(this);
+               (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && CanTakeFocus(w);
     };
     for (QWidget* w = from;;) {
         w = next ? w->nextInFocusChain() : w->previousInFocusChain();
